@@ -1,0 +1,3 @@
+#include "workbook/variant.h"
+
+#include <gtest/gtest.h>

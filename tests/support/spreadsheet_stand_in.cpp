@@ -1,0 +1,385 @@
+#include "tests/support/spreadsheet_stand_in.h"
+
+#include <algorithm>
+#include <map>
+
+#include "workbook/automation_error.h"
+#include "workbook/dispatch_server.h"
+
+namespace quirevo::testing {
+
+using Type = Variant::Type;
+
+namespace {
+
+std::string lower(std::string_view text) {
+  std::string out(text);
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+  return out;
+}
+
+struct Book {
+  std::string fileName;
+  WorkbookContent content;
+  bool open = true;
+};
+
+struct Failure {
+  std::string description;
+  int skip;
+  int times;
+};
+
+}  // namespace
+
+struct SpreadsheetStandIn::State {
+  std::map<std::string, WorkbookContent> files;
+  WorkbookContent newWorkbook{{{"Sheet1", Variant::integer(0)}}, {}};
+  std::vector<std::shared_ptr<Book>> books;
+  std::map<std::string, Failure> failures;
+  std::vector<Request> log;
+  std::vector<PrintJob> printJobs;
+  long liveReferences = 0;
+  bool visible = false;
+  std::optional<bool> displayAlerts;
+  bool quitRequested = false;
+
+  std::shared_ptr<Book> activeBook() const {
+    for (auto book = books.rbegin(); book != books.rend(); ++book) {
+      if ((*book)->open) {
+        return *book;
+      }
+    }
+    return nullptr;
+  }
+};
+
+namespace {
+
+using State = SpreadsheetStandIn::State;
+
+// Every stand-in object: counts its references in the shared state, logs each request and
+// raises the failures a test injected.
+template <class Self>
+class StandInObject : public DispatchServer<Self> {
+ public:
+  explicit StandInObject(std::shared_ptr<State> state) : state_(std::move(state)) {
+    ++state_->liveReferences;
+  }
+  void addRef() noexcept override {
+    ++state_->liveReferences;
+    DispatchServer<Self>::addRef();
+  }
+  void release() noexcept override {
+    --state_->liveReferences;
+    DispatchServer<Self>::release();
+  }
+
+ protected:
+  void requestArrived(const MemberSignature& member, InvokeKind kind,
+                      std::span<const Variant> positional,
+                      std::span<const NamedArgument> named) override {
+    Request request{std::string(member.name), kind, {}};
+    for (const Variant& argument : positional) {
+      request.arguments.push_back(argument.describe());
+    }
+    for (const NamedArgument& argument : named) {
+      const auto& parameters = member.parameters;
+      const std::string name = argument.id >= 0 && static_cast<std::size_t>(argument.id) < parameters.size()
+                                   ? std::string(parameters[static_cast<std::size_t>(argument.id)].name)
+                                   : "#" + std::to_string(argument.id);
+      request.arguments.push_back(name + ": " + argument.value.describe());
+    }
+    state_->log.push_back(std::move(request));
+
+    const auto failure = state_->failures.find(lower(member.name));
+    if (failure != state_->failures.end()) {
+      Failure& f = failure->second;
+      if (f.skip > 0) {
+        --f.skip;
+      } else {
+        const std::string description = f.description;
+        if (f.times > 0 && --f.times == 0) {
+          state_->failures.erase(failure);
+        }
+        throw componentException(description, status::kException);
+      }
+    }
+  }
+
+  State& state() { return *state_; }
+  const std::shared_ptr<State>& sharedState() { return state_; }
+
+ private:
+  std::shared_ptr<State> state_;
+};
+
+Variant nothing() { return Variant::object({}); }
+
+class PagesObject : public StandInObject<PagesObject> {
+ public:
+  PagesObject(std::shared_ptr<State> state, Variant count)
+      : StandInObject(std::move(state)), count_(std::move(count)) {}
+  static const ServerMembers<PagesObject>& members() {
+    static const ServerMembers<PagesObject> table{{{"Count", {InvokeKind::Get}}, &PagesObject::count}};
+    return table;
+  }
+
+ private:
+  Variant count(const BoundArguments&) { return count_; }
+  Variant count_;
+};
+
+class PageSetupObject : public StandInObject<PageSetupObject> {
+ public:
+  PageSetupObject(std::shared_ptr<State> state, Variant pages)
+      : StandInObject(std::move(state)), pages_(std::move(pages)) {}
+  static const ServerMembers<PageSetupObject>& members() {
+    static const ServerMembers<PageSetupObject> table{
+        {{"Pages", {InvokeKind::Get}}, &PageSetupObject::pages}};
+    return table;
+  }
+
+ private:
+  Variant pages(const BoundArguments&) {
+    return Variant::object(makeDispatch<PagesObject>(sharedState(), pages_));
+  }
+  Variant pages_;
+};
+
+class SheetObject : public StandInObject<SheetObject> {
+ public:
+  SheetObject(std::shared_ptr<State> state, std::shared_ptr<Book> book, int index)
+      : StandInObject(std::move(state)), book_(std::move(book)), index_(index) {}
+  static const ServerMembers<SheetObject>& members() {
+    static const ServerMembers<SheetObject> table{
+        {{"name", {InvokeKind::Get}}, &SheetObject::name},
+        {{"PageSetup", {InvokeKind::Get}}, &SheetObject::pageSetup},
+        {{"PrintOut",
+          {InvokeKind::Method},
+          {{"From", {Type::Integer, Type::IntegerRef}},
+           {"To", {Type::IntegerRef}},
+           {"Copies", {Type::IntegerRef}},
+           {"Preview", {Type::Boolean}},
+           {"ActivePrinter", {Type::StringRef}},
+           {"PrintToFile", {Type::Boolean}},
+           {"Collate", {Type::Boolean}}}},
+         &SheetObject::printOut},
+    };
+    return table;
+  }
+
+ private:
+  const SheetContent& content() const {
+    return book_->content.sheets.at(static_cast<std::size_t>(index_ - 1));
+  }
+  Variant name(const BoundArguments&) { return Variant::string(content().name); }
+  Variant pageSetup(const BoundArguments&) {
+    return Variant::object(makeDispatch<PageSetupObject>(sharedState(), content().pages));
+  }
+  Variant printOut(const BoundArguments& a) {
+    state().printJobs.push_back({book_->fileName, index_, a[0].integerValue(), a[1].integerValue(),
+                                 a[2].integerValue(), a[3].booleanValue(), a[4].stringValue(),
+                                 a[5].booleanValue(), a[6].booleanValue()});
+    return {};
+  }
+  std::shared_ptr<Book> book_;
+  int index_;
+};
+
+class SheetsObject : public StandInObject<SheetsObject> {
+ public:
+  SheetsObject(std::shared_ptr<State> state, std::shared_ptr<Book> book)
+      : StandInObject(std::move(state)), book_(std::move(book)) {}
+  static const ServerMembers<SheetsObject>& members() {
+    static const ServerMembers<SheetsObject> table{
+        {{"count", {InvokeKind::Get}}, &SheetsObject::count},
+        {{"Item", {InvokeKind::IndexedGet}, {{"Index", {Type::Integer, Type::IntegerRef}}}},
+         &SheetsObject::item},
+    };
+    return table;
+  }
+
+ private:
+  Variant count(const BoundArguments&) {
+    const WorkbookContent& content = book_->content;
+    return content.reportedCount
+               ? *content.reportedCount
+               : Variant::integer(static_cast<std::int32_t>(content.sheets.size()));
+  }
+  Variant item(const BoundArguments& a) {
+    const std::int32_t index = a[0].integerValue();
+    if (index < 1 || static_cast<std::size_t>(index) > book_->content.sheets.size()) {
+      throw statusFailure(status::kBadIndex);
+    }
+    return Variant::object(makeDispatch<SheetObject>(sharedState(), book_, index));
+  }
+  std::shared_ptr<Book> book_;
+};
+
+class WorkbookObject : public StandInObject<WorkbookObject> {
+ public:
+  WorkbookObject(std::shared_ptr<State> state, std::shared_ptr<Book> book)
+      : StandInObject(std::move(state)), book_(std::move(book)) {}
+  static const ServerMembers<WorkbookObject>& members() {
+    static const ServerMembers<WorkbookObject> table{
+        {{"Close", {InvokeKind::Method}}, &WorkbookObject::close}};
+    return table;
+  }
+
+ private:
+  Variant close(const BoundArguments&) {
+    book_->open = false;
+    return {};
+  }
+  std::shared_ptr<Book> book_;
+};
+
+class WorkbooksObject : public StandInObject<WorkbooksObject> {
+ public:
+  using StandInObject::StandInObject;
+  static const ServerMembers<WorkbooksObject>& members() {
+    static const ServerMembers<WorkbooksObject> table{
+        {{"Add", {InvokeKind::Method}}, &WorkbooksObject::add},
+        {{"Open", {InvokeKind::Method}, {{"Filename", {Type::String}}}}, &WorkbooksObject::open},
+    };
+    return table;
+  }
+
+ private:
+  Variant add(const BoundArguments&) {
+    state().books.push_back(std::make_shared<Book>(Book{"", state().newWorkbook}));
+    return {};
+  }
+  Variant open(const BoundArguments& a) {
+    const std::string& fileName = a[0].stringValue();
+    const auto file = state().files.find(fileName);
+    if (file == state().files.end()) {
+      throw componentException("Sorry, we couldn't find " + fileName +
+                                   ". Is it possible it was moved, renamed or deleted?",
+                               status::kException);
+    }
+    state().books.push_back(std::make_shared<Book>(Book{fileName, file->second}));
+    return {};
+  }
+};
+
+class ApplicationObject : public StandInObject<ApplicationObject> {
+ public:
+  using StandInObject::StandInObject;
+  static const ServerMembers<ApplicationObject>& members() {
+    static const ServerMembers<ApplicationObject> table{
+        {{"DisplayAlerts", {InvokeKind::Put}, {{"Value", {Type::Boolean}}}},
+         &ApplicationObject::putDisplayAlerts},
+        {{"Visible", {InvokeKind::Put}, {{"Value", {Type::Boolean}}}}, &ApplicationObject::putVisible},
+        {{"Workbooks", {InvokeKind::Get}}, &ApplicationObject::workbooks},
+        {{"ActiveWorkbook", {InvokeKind::Get}}, &ApplicationObject::activeWorkbook},
+        {{"Application", {InvokeKind::Get}}, &ApplicationObject::application},
+        {{"Sheets", {InvokeKind::Get}}, &ApplicationObject::sheets},
+        {{"Quit", {InvokeKind::Method}}, &ApplicationObject::quit},
+    };
+    return table;
+  }
+
+ private:
+  Variant putDisplayAlerts(const BoundArguments& a) {
+    state().displayAlerts = a[0].booleanValue();
+    return {};
+  }
+  Variant putVisible(const BoundArguments& a) {
+    state().visible = a[0].booleanValue();
+    return {};
+  }
+  Variant workbooks(const BoundArguments&) {
+    return Variant::object(makeDispatch<WorkbooksObject>(sharedState()));
+  }
+  Variant activeWorkbook(const BoundArguments&) {
+    std::shared_ptr<Book> book = state().activeBook();
+    return book ? Variant::object(makeDispatch<WorkbookObject>(sharedState(), std::move(book)))
+                : nothing();
+  }
+  Variant application(const BoundArguments&) { return Variant::object(DispatchPtr::share(this)); }
+  Variant sheets(const BoundArguments&) {
+    std::shared_ptr<Book> book = state().activeBook();
+    if (!book) {
+      throw componentException("No workbook is open", status::kException);
+    }
+    return Variant::object(makeDispatch<SheetsObject>(sharedState(), std::move(book)));
+  }
+  Variant quit(const BoundArguments&) {
+    state().quitRequested = true;
+    return {};
+  }
+};
+
+}  // namespace
+
+std::string Request::text() const {
+  std::string text = std::string(toString(kind)) + " " + member;
+  if (!arguments.empty()) {
+    text += "(";
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+      text += (i > 0 ? ", " : "") + arguments[i];
+    }
+    text += ")";
+  }
+  return text;
+}
+
+SpreadsheetStandIn::SpreadsheetStandIn() : state_(std::make_shared<State>()) {}
+SpreadsheetStandIn::~SpreadsheetStandIn() = default;
+
+void SpreadsheetStandIn::addFile(std::string fileName, WorkbookContent content) {
+  state_->files[std::move(fileName)] = std::move(content);
+}
+
+void SpreadsheetStandIn::setNewWorkbook(WorkbookContent content) {
+  state_->newWorkbook = std::move(content);
+}
+
+DispatchPtr SpreadsheetStandIn::createApplication() {
+  return makeDispatch<ApplicationObject>(state_);
+}
+
+void SpreadsheetStandIn::failAt(std::string member, std::string description, int skip, int times) {
+  state_->failures[lower(member)] = {std::move(description), skip, times};
+}
+
+void SpreadsheetStandIn::clearFailures() { state_->failures.clear(); }
+
+std::vector<std::string> SpreadsheetStandIn::requests() const {
+  std::vector<std::string> texts;
+  for (const Request& request : state_->log) {
+    texts.push_back(request.text());
+  }
+  return texts;
+}
+
+const std::vector<Request>& SpreadsheetStandIn::log() const { return state_->log; }
+void SpreadsheetStandIn::clearLog() { state_->log.clear(); }
+std::size_t SpreadsheetStandIn::requestCount() const { return state_->log.size(); }
+long SpreadsheetStandIn::liveReferences() const { return state_->liveReferences; }
+bool SpreadsheetStandIn::visible() const { return state_->visible; }
+std::optional<bool> SpreadsheetStandIn::displayAlerts() const { return state_->displayAlerts; }
+bool SpreadsheetStandIn::quitRequested() const { return state_->quitRequested; }
+
+std::optional<std::string> SpreadsheetStandIn::activeWorkbook() const {
+  const auto book = state_->activeBook();
+  return book ? std::optional<std::string>(book->fileName) : std::nullopt;
+}
+
+std::vector<std::string> SpreadsheetStandIn::openWorkbooks() const {
+  std::vector<std::string> names;
+  for (const auto& book : state_->books) {
+    if (book->open) {
+      names.push_back(book->fileName);
+    }
+  }
+  return names;
+}
+
+const std::vector<PrintJob>& SpreadsheetStandIn::printJobs() const { return state_->printJobs; }
+void SpreadsheetStandIn::clearPrintJobs() { state_->printJobs.clear(); }
+
+}  // namespace quirevo::testing

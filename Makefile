@@ -28,7 +28,12 @@ test-sanitize: build-sanitize
 bench: build
 	scripts/run-benchmarks $(NATIVE) --benchmark_min_time=0.05
 
-test: test-native test-sanitize bench
+# Further stages (fuzzing, the Windows build under Wine, the office) add themselves in mk/*.mk
+# by appending to TEST_STAGES.
+TEST_STAGES :=
+-include mk/*.mk
+
+test: test-native test-sanitize bench $(TEST_STAGES)
 
 run: build
 	@echo "Quirevo has no window backend on this platform yet; the portable core is built and tested by 'make test'."

@@ -6,7 +6,10 @@
 #include "platform/platform.h"
 #include "platform/printer_list.h"
 #include "workbook/late_binding.h"
+#include "workbook/print_execution.h"
+#include "workbook/print_window.h"
 #include "workbook/spreadsheet_session.h"
+#include "workbook/workbook_loading.h"
 
 namespace quirevo {
 
@@ -125,9 +128,29 @@ void TForm1::RadioButton2Click(Control&) {
   }
 }
 
-void TForm1::Edit1Change(Control&) {}
+void TForm1::Edit1Change(Control&) {
+  loadNamedWorkbook(spreadsheetSession(), {Edit1, BitBtn1, ComboBox1, ListBox1});
+}
 
-void TForm1::BitBtn1Click(Control&) {}
+void TForm1::BitBtn1Click(Control&) {
+  printWorkbook(spreadsheetSession(),
+                readPrintSettings(
+                    {Panel1,
+                     RadioButton1,
+                     RadioButton2,
+                     {&RadioButton3, &RadioButton4, &RadioButton5, &RadioButton6, &RadioButton7},
+                     SpinEdit1,
+                     SpinEdit3,
+                     SpinEdit2,
+                     SpinEdit4,
+                     SpinEdit5,
+                     SpinEdit6,
+                     {&RadioButton8, &RadioButton9, &RadioButton10, &RadioButton11, &RadioButton12},
+                     SpinEdit7,
+                     SpinEdit8,
+                     SpinEdit9,
+                     SpinEdit10}));
+}
 
 void TForm1::ComboBox1Change(Control&) {}
 

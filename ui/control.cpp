@@ -96,9 +96,13 @@ void Control::notify(Property property) {
   }
 }
 
-UiServices& Control::services() { return form().services(); }
+UiServices& Control::services() {
+  return form().services();
+}
 
-void Control::runUserAction(const std::function<void()>& action) { form().runUserAction(action); }
+void Control::runUserAction(const std::function<void()>& action) {
+  form().runUserAction(action);
+}
 
 void CaptionedControl::setCaption(std::string caption) {
   assignText(std::move(caption));

@@ -10,7 +10,9 @@ enum class Bevel { None, Raised, Lowered };
 class Panel : public CaptionedControl {
  public:
   Panel(Control& parent, ControlArgs args, Bevel outer, Bevel inner)
-      : CaptionedControl(ControlKind::Panel, &parent, std::move(args)), outer_(outer), inner_(inner) {}
+      : CaptionedControl(ControlKind::Panel, &parent, std::move(args)),
+        outer_(outer),
+        inner_(inner) {}
 
   Bevel outerBevel() const { return outer_; }
   Bevel innerBevel() const { return inner_; }

@@ -33,15 +33,17 @@ std::int32_t SpinEdit::value() const {
   return value;
 }
 
-void SpinEdit::setValue(std::int32_t value) { assignText(std::to_string(bounded(value))); }
+void SpinEdit::setValue(std::int32_t value) {
+  assignText(std::to_string(bounded(value)));
+}
 
 bool SpinEdit::userKeyPress(char32_t character) {
   constexpr char32_t kEnter = U'\r';
   const bool printable = character >= U' ';
-  const bool accepted =
-      printable ? (character >= U'0' && character <= U'9') || character == U'+' ||
-                      character == U'-' || character == services().decimalSeparator()
-                : character != kEnter;
+  const bool accepted = printable
+                            ? (character >= U'0' && character <= U'9') || character == U'+' ||
+                                  character == U'-' || character == services().decimalSeparator()
+                            : character != kEnter;
   if (!accepted) {
     services().beep();
   }
@@ -69,7 +71,9 @@ void SpinEdit::userType(std::string_view characters) {
   }
 }
 
-void SpinEdit::userKeyDown(Key key) { userStep(key == Key::Up ? 1 : -1); }
+void SpinEdit::userKeyDown(Key key) {
+  userStep(key == Key::Up ? 1 : -1);
+}
 
 void SpinEdit::userStep(int direction) {
   if (enabled()) {

@@ -6,9 +6,11 @@ std::u32string decodeUtf8(std::string_view text) {
   std::u32string out;
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                                              : (lead >> 3) == 0x1E ? 4
-                                                                                    : 0;
+    const int length = lead < 0x80           ? 1
+                       : (lead >> 5) == 0x6  ? 2
+                       : (lead >> 4) == 0xE  ? 3
+                       : (lead >> 3) == 0x1E ? 4
+                                             : 0;
     if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
       out.push_back(U'\uFFFD');
       ++i;

@@ -4,7 +4,9 @@
 
 namespace quirevo {
 
-AutomationError invalidVariantOperation() { return AutomationError("Invalid variant operation"); }
+AutomationError invalidVariantOperation() {
+  return AutomationError("Invalid variant operation");
+}
 
 AutomationError memberNotSupported(std::string_view member) {
   return AutomationError("Method '" + std::string(member) + "' not supported by automation object");

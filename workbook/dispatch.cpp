@@ -4,7 +4,9 @@
 
 namespace quirevo {
 
-DispatchPtr DispatchPtr::adopt(Dispatch* object) noexcept { return DispatchPtr(object); }
+DispatchPtr DispatchPtr::adopt(Dispatch* object) noexcept {
+  return DispatchPtr(object);
+}
 
 DispatchPtr DispatchPtr::share(Dispatch* object) noexcept {
   if (object != nullptr) {
@@ -27,7 +29,9 @@ DispatchPtr& DispatchPtr::operator=(DispatchPtr other) noexcept {
   return *this;
 }
 
-DispatchPtr::~DispatchPtr() { reset(); }
+DispatchPtr::~DispatchPtr() {
+  reset();
+}
 
 void DispatchPtr::reset() noexcept {
   if (Dispatch* object = std::exchange(object_, nullptr)) {

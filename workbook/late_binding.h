@@ -41,6 +41,8 @@ class LateBound {
   Variant value_;
 };
 
-inline LateBound late(const Variant& value) { return LateBound(value); }
+inline LateBound late(const Variant& value) {
+  return LateBound(value);
+}
 
 }  // namespace quirevo

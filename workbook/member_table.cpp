@@ -8,8 +8,8 @@ namespace quirevo {
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::vector<DispId> MemberTable::idsOfNames(std::string_view member,
@@ -25,9 +25,9 @@ std::vector<DispId> MemberTable::idsOfNames(std::string_view member,
   ids.push_back(static_cast<DispId>(found - members_.begin()));
   for (std::string_view argument : argumentNames) {
     const auto& parameters = found->parameters;
-    const auto parameter = std::find_if(parameters.begin(), parameters.end(), [&](const Parameter& p) {
-      return equalsIgnoringCase(p.name, argument);
-    });
+    const auto parameter =
+        std::find_if(parameters.begin(), parameters.end(),
+                     [&](const Parameter& p) { return equalsIgnoringCase(p.name, argument); });
     if (parameter == parameters.end()) {
       throw memberNotSupported(member);
     }

@@ -7,12 +7,24 @@
 
 namespace quirevo {
 
-Variant Variant::integer(std::int32_t value) { return Variant(Value(value)); }
-Variant Variant::boolean(bool value) { return Variant(Value(value)); }
-Variant Variant::string(std::string value) { return Variant(Value(std::move(value))); }
-Variant Variant::object(DispatchPtr value) { return Variant(Value(std::move(value))); }
-Variant Variant::integerRef(std::int32_t& target) { return Variant(Value(&target)); }
-Variant Variant::stringRef(std::string& target) { return Variant(Value(&target)); }
+Variant Variant::integer(std::int32_t value) {
+  return Variant(Value(value));
+}
+Variant Variant::boolean(bool value) {
+  return Variant(Value(value));
+}
+Variant Variant::string(std::string value) {
+  return Variant(Value(std::move(value)));
+}
+Variant Variant::object(DispatchPtr value) {
+  return Variant(Value(std::move(value)));
+}
+Variant Variant::integerRef(std::int32_t& target) {
+  return Variant(Value(&target));
+}
+Variant Variant::stringRef(std::string& target) {
+  return Variant(Value(&target));
+}
 
 std::int32_t Variant::integerValue() const {
   return type() == Type::IntegerRef ? *integerTarget() : std::get<std::int32_t>(value_);

@@ -86,9 +86,10 @@ class StandInObject : public DispatchServer<Self> {
     }
     for (const NamedArgument& argument : named) {
       const auto& parameters = member.parameters;
-      const std::string name = argument.id >= 0 && static_cast<std::size_t>(argument.id) < parameters.size()
-                                   ? std::string(parameters[static_cast<std::size_t>(argument.id)].name)
-                                   : "#" + std::to_string(argument.id);
+      const std::string name =
+          argument.id >= 0 && static_cast<std::size_t>(argument.id) < parameters.size()
+              ? std::string(parameters[static_cast<std::size_t>(argument.id)].name)
+              : "#" + std::to_string(argument.id);
       request.arguments.push_back(name + ": " + argument.value.describe());
     }
     state_->log.push_back(std::move(request));
@@ -115,14 +116,17 @@ class StandInObject : public DispatchServer<Self> {
   std::shared_ptr<State> state_;
 };
 
-Variant nothing() { return Variant::object({}); }
+Variant nothing() {
+  return Variant::object({});
+}
 
 class PagesObject : public StandInObject<PagesObject> {
  public:
   PagesObject(std::shared_ptr<State> state, Variant count)
       : StandInObject(std::move(state)), count_(std::move(count)) {}
   static const ServerMembers<PagesObject>& members() {
-    static const ServerMembers<PagesObject> table{{{"Count", {InvokeKind::Get}}, &PagesObject::count}};
+    static const ServerMembers<PagesObject> table{
+        {{"Count", {InvokeKind::Get}}, &PagesObject::count}};
     return table;
   }
 
@@ -272,7 +276,8 @@ class ApplicationObject : public StandInObject<ApplicationObject> {
     static const ServerMembers<ApplicationObject> table{
         {{"DisplayAlerts", {InvokeKind::Put}, {{"Value", {Type::Boolean}}}},
          &ApplicationObject::putDisplayAlerts},
-        {{"Visible", {InvokeKind::Put}, {{"Value", {Type::Boolean}}}}, &ApplicationObject::putVisible},
+        {{"Visible", {InvokeKind::Put}, {{"Value", {Type::Boolean}}}},
+         &ApplicationObject::putVisible},
         {{"Workbooks", {InvokeKind::Get}}, &ApplicationObject::workbooks},
         {{"ActiveWorkbook", {InvokeKind::Get}}, &ApplicationObject::activeWorkbook},
         {{"Application", {InvokeKind::Get}}, &ApplicationObject::application},
@@ -346,7 +351,9 @@ void SpreadsheetStandIn::failAt(std::string member, std::string description, int
   state_->failures[lower(member)] = {std::move(description), skip, times};
 }
 
-void SpreadsheetStandIn::clearFailures() { state_->failures.clear(); }
+void SpreadsheetStandIn::clearFailures() {
+  state_->failures.clear();
+}
 
 std::vector<std::string> SpreadsheetStandIn::requests() const {
   std::vector<std::string> texts;
@@ -356,13 +363,27 @@ std::vector<std::string> SpreadsheetStandIn::requests() const {
   return texts;
 }
 
-const std::vector<Request>& SpreadsheetStandIn::log() const { return state_->log; }
-void SpreadsheetStandIn::clearLog() { state_->log.clear(); }
-std::size_t SpreadsheetStandIn::requestCount() const { return state_->log.size(); }
-long SpreadsheetStandIn::liveReferences() const { return state_->liveReferences; }
-bool SpreadsheetStandIn::visible() const { return state_->visible; }
-std::optional<bool> SpreadsheetStandIn::displayAlerts() const { return state_->displayAlerts; }
-bool SpreadsheetStandIn::quitRequested() const { return state_->quitRequested; }
+const std::vector<Request>& SpreadsheetStandIn::log() const {
+  return state_->log;
+}
+void SpreadsheetStandIn::clearLog() {
+  state_->log.clear();
+}
+std::size_t SpreadsheetStandIn::requestCount() const {
+  return state_->log.size();
+}
+long SpreadsheetStandIn::liveReferences() const {
+  return state_->liveReferences;
+}
+bool SpreadsheetStandIn::visible() const {
+  return state_->visible;
+}
+std::optional<bool> SpreadsheetStandIn::displayAlerts() const {
+  return state_->displayAlerts;
+}
+bool SpreadsheetStandIn::quitRequested() const {
+  return state_->quitRequested;
+}
 
 std::optional<std::string> SpreadsheetStandIn::activeWorkbook() const {
   const auto book = state_->activeBook();
@@ -379,7 +400,11 @@ std::vector<std::string> SpreadsheetStandIn::openWorkbooks() const {
   return names;
 }
 
-const std::vector<PrintJob>& SpreadsheetStandIn::printJobs() const { return state_->printJobs; }
-void SpreadsheetStandIn::clearPrintJobs() { state_->printJobs.clear(); }
+const std::vector<PrintJob>& SpreadsheetStandIn::printJobs() const {
+  return state_->printJobs;
+}
+void SpreadsheetStandIn::clearPrintJobs() {
+  state_->printJobs.clear();
+}
 
 }  // namespace quirevo::testing

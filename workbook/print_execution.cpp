@@ -1,0 +1,58 @@
+#include "workbook/print_execution.h"
+
+#include <string>
+
+#include "workbook/late_binding.h"
+
+namespace quirevo {
+
+namespace {
+
+class SessionPrintTarget final : public PrintTarget {
+ public:
+  SessionPrintTarget(const Variant& session, std::string printer)
+      : session_(session), printer_(std::move(printer)) {}
+
+  std::int32_t sheetCount() override { return late(session_).get("Sheets").get("count").toInt32(); }
+
+  std::int32_t pageCount(std::int32_t sheet) override {
+    return late(session_)
+        .get("Sheets")
+        .indexedGet("Item", Variant::integerRef(sheet))
+        .get("PageSetup")
+        .get("Pages")
+        .get("Count")
+        .toInt32();
+  }
+
+  void print(const PrintRequest& request) override {
+    std::int32_t sheet = request.sheet;
+    std::int32_t firstPage = request.firstPage;
+    std::int32_t lastPage = request.lastPage;
+    std::int32_t copies = request.copies;
+    std::string printer = printer_;
+    // Whole sheets start at the constant page 1, passed by value; the other numbers are the
+    // press's own variables and go by reference.
+    const Variant from =
+        request.sheetMode ? Variant::integer(firstPage) : Variant::integerRef(firstPage);
+    late(session_)
+        .get("Sheets")
+        .indexedGet("Item", Variant::integerRef(sheet))
+        .call("PrintOut", {from, Variant::integerRef(lastPage), Variant::integerRef(copies),
+                           Variant::boolean(false), Variant::stringRef(printer),
+                           Variant::boolean(false), Variant::boolean(false)});
+  }
+
+ private:
+  const Variant& session_;
+  std::string printer_;
+};
+
+}  // namespace
+
+void printWorkbook(const Variant& session, const PrintSettings& settings) {
+  SessionPrintTarget target(session, settings.printer);
+  planPrint(settings, target);
+}
+
+}  // namespace quirevo

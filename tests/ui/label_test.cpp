@@ -1,3 +1,0 @@
-#include "workbook/variant.h"
-
-#include <gtest/gtest.h>

@@ -35,8 +35,10 @@ TEST_STAGES :=
 
 test: test-native test-sanitize bench $(TEST_STAGES)
 
+# The program reads its language files from the working directory, where the build puts them.
 run: build
-	@echo "Quirevo has no window backend on this platform yet; the portable core is built and tested by 'make test'."
+	mkdir -p $(NATIVE)/run
+	cd $(NATIVE)/run && ../platform/qt/quirevo
 
 clean:
 	rm -rf build

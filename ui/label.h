@@ -12,6 +12,9 @@ class Label : public CaptionedControl {
  public:
   Label(Control& parent, ControlArgs args, Alignment alignment = Alignment::Left);
   Alignment alignment() const { return alignment_; }
+  // Sizes the label to its caption in the fonts the backend has, which may measure otherwise than
+  // those the layout was made with; a backend calls it when it makes the native label.
+  void fitToCaption() { captionChanged(); }
 
  protected:
   void captionChanged() override;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/desktop.h"
+
+namespace quirevo {
+
+// The desktop of a Qt Widgets application; a QApplication must exist. Dialogs and message boxes
+// are modal to the main window while it runs.
+class QtDesktop : public Desktop {
+ public:
+  std::optional<std::string> showOpenDialog(const OpenFileRequest& request) override;
+  void showMessageBox(std::string_view caption, std::string_view text, MessageIcon icon) override;
+  void beep() override;
+  Size measureText(std::string_view text, const Font& font) const override;
+  char32_t decimalSeparator() const override;
+  std::string executablePath() const override;
+  void run(Form& mainForm) override;
+
+  // The window dialogs belong to; set while run() shows a form, and by tests that make one.
+  void setMainWindow(QWidget* window) { mainWindow_ = window; }
+
+ private:
+  QPointer<QWidget> mainWindow_;
+};
+
+// "Excel|*.xls;*.xlsx" as Qt spells a filter: "Excel (*.xls *.xlsx)".
+QString nameFilter(const FileFilter& filter);
+
+}  // namespace quirevo

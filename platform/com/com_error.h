@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "workbook/automation_error.h"
+
+namespace quirevo {
+
+// The system's message for a status, less its trailing line break; empty where there is none.
+std::string systemMessage(HRESULT status);
+
+// A failure status as the user sees it: the system's text, or "OLE error %.8x".
+AutomationError comFailure(HRESULT status);
+
+// DISP_E_EXCEPTION: the component's description (filled in late where it asks for that), less
+// trailing blanks and full stops; without a description, the text of the exception's status.
+AutomationError comException(EXCEPINFO& exception);
+
+}  // namespace quirevo

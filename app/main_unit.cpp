@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "i18n/language_file.h"
 #include "platform/automation_factory.h"
 #include "platform/platform.h"
 #include "platform/printer_list.h"
@@ -63,7 +64,8 @@ TForm1::TForm1(UiServices& services, Platform& platform)
       BitBtn2(*this, {.name = "BitBtn2", .bounds = {496, 440, 153, 33}, .text = "Close", .font = kBold13, .tabOrder = 8}, Glyph::Door),
       Panel1(*this, {.name = "Panel1", .bounds = {88, 16, 393, 33}, .font = kBold16, .tabOrder = 9}, Bevel::Raised, Bevel::Lowered),
       ListBox1(*this, {.name = "ListBox1", .bounds = {16, 304, 457, 137}, .tabOrder = 10}, kItemHeight),
-      OpenDialog1(platform.desktop, "Excel|*.xls;*.xlsx") {
+      OpenDialog1(platform.desktop, "Excel|*.xls;*.xlsx"),
+      XMLDocument1(platform.xml) {
   CheckBox1.OnClick    = [this](Control& sender) { CheckBox1Click(sender); };
   SpeedButton1.OnClick = [this](Control& sender) { SpeedButton1Click(sender); };
   ComboBox1.OnChange   = [this](Control& sender) { ComboBox1Change(sender); };
@@ -152,6 +154,35 @@ void TForm1::BitBtn1Click(Control&) {
                      SpinEdit10}));
 }
 
-void TForm1::ComboBox1Change(Control&) {}
+// clang-format off
+std::array<CaptionTarget, 25> TForm1::captionTargets() {
+  return {{
+      {"l1", Label1}, {"l2", Label2}, {"l3", Label3}, {"l4", Label4},
+      {"l5", Label5}, {"l6", Label6}, {"l7", Label7}, {"l8", Label8},
+      {"cb1", CheckBox1},
+      {"gb1", GroupBox1}, {"gb2", GroupBox2},
+      {"rb1", RadioButton1}, {"rb2", RadioButton2}, {"rb3", RadioButton3}, {"rb4", RadioButton4},
+      {"rb5", RadioButton5}, {"rb6", RadioButton6}, {"rb7", RadioButton7}, {"rb8", RadioButton8},
+      {"rb9", RadioButton9}, {"rb10", RadioButton10}, {"rb11", RadioButton11},
+      {"rb12", RadioButton12},
+      {"b1", BitBtn1}, {"b2", BitBtn2},
+  }};
+}
+// clang-format on
+
+void TForm1::ComboBox1Change(Control&) {
+  if (const std::optional<std::string_view> file = languageFileName(ComboBox1.itemIndex())) {
+    XMLDocument1.loadFromFile(std::string(*file));
+  }
+  if (!XMLDocument1.active()) {
+    // The box's text was edited before any language was picked: no file to read again.
+    if (XMLDocument1.fileName().empty()) {
+      return;
+    }
+    XMLDocument1.setActive(true);
+  }
+  applyCaptions(*XMLDocument1.documentElement(), captionTargets());
+  XMLDocument1.setActive(false);
+}
 
 }  // namespace quirevo

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+
+#include "i18n/caption_switch.h"
 #include "i18n/xml_document_component.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -38,6 +41,9 @@ class TForm1 : public Form {
   void ComboBox1Change(Control& sender);
 
  private:
+  // The 25 captions a language file sets, in the order a switch applies them.
+  std::array<CaptionTarget, 25> captionTargets();
+
   Platform& platform_;
 
  public:

@@ -3,10 +3,12 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "i18n/xml_document.h"
 #include "platform/automation_factory.h"
 #include "platform/desktop.h"
 #include "platform/platform.h"
@@ -72,13 +74,18 @@ class FakeAutomation : public AutomationFactory {
   SpreadsheetStandIn& standIn_;
 };
 
+// The XML parser of the platform the tests run on: the real one, since language files are
+// plain files that tests write into a temporary working directory.
+std::unique_ptr<XmlParser> makeTestXmlParser();
+
 // Everything a headless run needs, wired into one Platform.
 struct FakePlatform {
   SpreadsheetStandIn standIn;
   FakeDesktop desktop;
   FakePrinters printers;
   FakeAutomation automation{standIn};
-  Platform platform{automation, printers, desktop};
+  std::unique_ptr<XmlParser> xml = makeTestXmlParser();
+  Platform platform{automation, printers, desktop, xml.get()};
 };
 
 }  // namespace quirevo::testing

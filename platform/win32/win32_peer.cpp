@@ -109,8 +109,10 @@ void Win32Peer::rescale() {
 
 void Win32Peer::applyBounds() {
   const RECT rect = window_.scale().rect(control_.bounds());
+  // A label that grows to the left would otherwise keep the old picture copied to its new place.
   SetWindowPos(handle_, nullptr, rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+  InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void Win32Peer::applyText() {

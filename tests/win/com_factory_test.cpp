@@ -62,8 +62,8 @@ TEST_F(ComFactoryTest, AnUnknownProgIdIsAnInvalidClassString) {
 }
 
 // The ProgID is registered for the current user, as a user without administrator rights can;
-// where per-user classes are not read (Wine), for the machine. The class object lives in this
-// process.
+// where per-user classes are not read (Wine, see wine_limits.h), for the machine. The class object
+// lives in this process.
 class RegisteredClass {
  public:
   explicit RegisteredClass(IClassFactory& factory) {

@@ -1,12 +1,15 @@
 // The Windows program: Win32 window, the Windows printer list, COM automation, MSXML.
 #include <windows.h>
 
+#include <exception>
+
 #include "app/quirevo.h"
 #include "platform/com/com_automation_factory.h"
 #include "platform/msxml/msxml_parser.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_printer_list.h"
+#include "ui/error_text.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   quirevo::Win32Desktop desktop(instance, showCommand);
@@ -14,5 +17,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   quirevo::ComAutomationFactory automation;
   quirevo::MsxmlParser xml;
   quirevo::Platform platform{automation, printers, desktop, &xml};
-  return quirevo::Quirevo(platform);
+  try {
+    return quirevo::Quirevo(platform);
+  } catch (const std::exception& error) {
+    // Only what stops the window itself from existing (COM or the window not to be had) gets
+    // here; a GUI program has no other place to say so.
+    desktop.showMessageBox(quirevo::applicationTitle(desktop.executablePath()),
+                           quirevo::messageWithFullStop(error.what()),
+                           quirevo::MessageIcon::Error);
+    return 1;
+  }
 }

@@ -288,6 +288,41 @@ void checkWindow(HWND main, DWORD process, DWORD thread, const Options& options)
     }
   }
 
+  // "..." opens the file dialog with the Excel filter; the chosen file's full path fills Edit1,
+  // whose change handler then fails on the empty session.
+  HWND chooser = control(main, L"Button", L"...", BS_PUSHBUTTON);
+  HWND fileField = nullptr;
+  for (HWND window : descendants(main)) {
+    if (classOf(window) == L"Edit" && GetParent(window) == main) {
+      fileField = window;
+    }
+  }
+  if (chooser != nullptr && fileField != nullptr) {
+    PostMessageW(chooser, BM_CLICK, 0, 0);
+    HWND dialog = nullptr;
+    const bool opened =
+        waitFor([&] { return (dialog = topLevel(process, L"#32770", L"Open")) != nullptr; });
+    check(opened, "... opens the file dialog");
+    if (opened) {
+      constexpr int kFileTypes = 0x470;      // cmb1
+      constexpr int kFileNameCombo = 0x47C;  // cmb13
+      constexpr int kFileNameEdit = 0x480;   // edt1
+      check(textOf(GetDlgItem(dialog, kFileTypes)).find(L"Excel") == 0,
+            "the dialog offers the Excel filter", toUtf8(textOf(GetDlgItem(dialog, kFileTypes))));
+      const std::wstring chosen = options.workingDirectory + L"\\Book.xlsx";
+      HWND name = GetDlgItem(dialog, kFileNameCombo) ? GetDlgItem(dialog, kFileNameCombo)
+                                                     : GetDlgItem(dialog, kFileNameEdit);
+      SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
+      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+      const auto loadError = acceptMessageBox(process);
+      check(loadError == L"Invalid variant operation.",
+            "the changed file field reports the empty session",
+            loadError ? toUtf8(*loadError) : "no message box");
+      check(textOf(fileField) == chosen, "the chosen file's full path fills the file field",
+            toUtf8(textOf(fileField)));
+    }
+  }
+
   // Keyboard: the tab order of the layout, arrows within a radio group, the spin edit filter.
   SetForegroundWindow(main);
   check(waitFor([&] { return GetForegroundWindow() == main; }, 5000),

@@ -1,8 +1,10 @@
-// The Linux program: Qt for the window, CUPS for the printer, built-in automation components.
+// The Linux program: Qt for the window, CUPS for the printer, libxml2 for the language files,
+// built-in automation components.
 #include <QApplication>
 
 #include "app/quirevo.h"
 #include "platform/cups/cups_printer_list.h"
+#include "platform/libxml2/libxml2_parser.h"
 #include "platform/platform.h"
 #include "platform/qt/classic_look.h"
 #include "platform/qt/qt_desktop.h"
@@ -16,6 +18,7 @@ int main(int argc, char** argv) {
   quirevo::CupsPrinterList printers;
   quirevo::ComponentRegistry components;
   quirevo::registerLinuxComponents(components);
-  quirevo::Platform platform{components, printers, desktop};
+  quirevo::LibXml2Parser xml;
+  quirevo::Platform platform{components, printers, desktop, &xml};
   return quirevo::Quirevo(platform);
 }

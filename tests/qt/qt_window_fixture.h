@@ -76,7 +76,7 @@ class QtWindowTest : public ::testing::Test {
 
   FakePlatform fake;
   RecordingQtDesktop desktop;
-  Platform platform{fake.automation, fake.printers, desktop};
+  Platform platform{fake.automation, fake.printers, desktop, fake.xml.get()};
   Application application{desktop};
   std::unique_ptr<TForm1> form;
   std::unique_ptr<NativeForm> native;

@@ -98,7 +98,7 @@ class QtDesktopRunTest : public ::testing::Test {
 
   FakePlatform fake;
   RecordingQtDesktop desktop;
-  Platform platform{fake.automation, fake.printers, desktop};
+  Platform platform{fake.automation, fake.printers, desktop, fake.xml.get()};
   Application application{desktop};
 };
 

@@ -48,6 +48,10 @@ struct ParseState {
   std::optional<Fault> firstFatal = {};
   std::optional<Fault> firstFatalInEntity = {};
   std::optional<Fault> firstNamespaceError = {};
+  // Raised without a parser context, such as a failed encoding conversion; the parser's own
+  // report that follows it ("Premature end of data") says less.
+  std::optional<Fault> firstUnattached = {};
+  bool unattachedCameFirst = false;
 };
 
 [[noreturn]] void throwFault(const Fault& fault) {
@@ -132,6 +136,44 @@ void recordError(void* userData, xmlErrorPtr error) {
   }
 }
 
+void recordUnattachedError(void* userData, xmlErrorPtr error) {
+  auto* state = static_cast<ParseState*>(userData);
+  if (error->level >= XML_ERR_ERROR && !state->firstUnattached) {
+    state->firstUnattached =
+        Fault{withoutTrailingLineBreak(error->message != nullptr ? error->message : ""),
+              currentLine(state->document), currentLineText(state->document)};
+    state->unattachedCameFirst = !state->firstFatal;
+  }
+}
+
+void ignoreGenericError(void*, const char*, ...) {}
+
+// libxml2 sends faults it raises without a parser context to the thread's own handlers, which
+// print to stderr; for the parse they go to the parse's state instead.
+class UnattachedErrorCapture {
+ public:
+  explicit UnattachedErrorCapture(ParseState& state)
+      : structured_(xmlStructuredError),
+        structuredContext_(xmlStructuredErrorContext),
+        generic_(xmlGenericError),
+        genericContext_(xmlGenericErrorContext) {
+    xmlSetStructuredErrorFunc(&state, recordUnattachedError);
+    xmlSetGenericErrorFunc(nullptr, ignoreGenericError);
+  }
+  UnattachedErrorCapture(const UnattachedErrorCapture&) = delete;
+  UnattachedErrorCapture& operator=(const UnattachedErrorCapture&) = delete;
+  ~UnattachedErrorCapture() {
+    xmlSetStructuredErrorFunc(structuredContext_, structured_);
+    xmlSetGenericErrorFunc(genericContext_, generic_);
+  }
+
+ private:
+  xmlStructuredErrorFunc structured_;
+  void* structuredContext_;
+  xmlGenericErrorFunc generic_;
+  void* genericContext_;
+};
+
 void refuse(xmlParserCtxt* context, std::string reason) {
   if (ParseState* state = stateOf(context); state != nullptr && !state->refusal) {
     state->refusal = Fault{std::move(reason), currentLine(context), currentLineText(context)};
@@ -172,19 +214,25 @@ LibXml2Parser::LibXml2Parser() {
 
 std::unique_ptr<XmlDocument> LibXml2Parser::parseFile(const std::string& fileName) {
   const std::string content = readFile(fileName);
+  if (content.empty()) {
+    // libxml2 makes no parser for no input at all.
+    throw XmlParseError("The file is empty", 0, "");
+  }
   const std::unique_ptr<xmlParserCtxt, ParserContextFree> context(
       xmlCreateMemoryParserCtxt(content.data(), static_cast<int>(content.size())));
   if (context == nullptr || context->sax == nullptr) {
     throw XmlParseError("The XML parser cannot be started", 0, "");
   }
   ParseState state{.document = context.get()};
+  const UnattachedErrorCapture capture(state);
+  // Options first: they may reset parts of the SAX handler that the lines below set.
+  xmlCtxtUseOptions(context.get(), kParseOptions);
   context->_private = &state;
   context->sax->getEntity = getEntity;
   context->sax->getParameterEntity = getParameterEntity;
   // The structured handler takes the errors instead of libxml2's default print to stderr.
   context->sax->serror = recordError;
   context->sax->initialized = XML_SAX2_MAGIC;
-  xmlCtxtUseOptions(context.get(), kParseOptions);
 
   xmlParseDocument(context.get());
   XmlDocPtr document(context->myDoc);
@@ -194,11 +242,17 @@ std::unique_ptr<XmlDocument> LibXml2Parser::parseFile(const std::string& fileNam
     throwFault(*state.refusal);
   }
   if (!context->wellFormed || document == nullptr) {
+    if (state.firstUnattached && state.unattachedCameFirst) {
+      throwFault(*state.firstUnattached);
+    }
     if (state.firstFatal) {
       throwFault(*state.firstFatal);
     }
     if (state.firstFatalInEntity) {
       throwFault(*state.firstFatalInEntity);
+    }
+    if (state.firstUnattached) {
+      throwFault(*state.firstUnattached);
     }
     throwFault(Fault{"The file is not well-formed XML", currentLine(context.get()),
                      currentLineText(context.get())});

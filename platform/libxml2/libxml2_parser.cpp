@@ -139,9 +139,11 @@ void recordError(void* userData, xmlErrorPtr error) {
 void recordUnattachedError(void* userData, xmlErrorPtr error) {
   auto* state = static_cast<ParseState*>(userData);
   if (error->level >= XML_ERR_ERROR && !state->firstUnattached) {
+    // No line text: these come while libxml2 refills its input buffer, when the parser's
+    // pointers into it may already be stale.
     state->firstUnattached =
         Fault{withoutTrailingLineBreak(error->message != nullptr ? error->message : ""),
-              currentLine(state->document), currentLineText(state->document)};
+              currentLine(state->document), ""};
     state->unattachedCameFirst = !state->firstFatal;
   }
 }

@@ -254,6 +254,18 @@ TEST_F(LibXml2ParserTest, FaultsAreReportedOnlyByTheException) {
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
+// The conversion fails while libxml2 refills its buffer, when its pointers into the old buffer
+// are stale; the report must not read them (AddressSanitizer catches it).
+TEST_F(LibXml2ParserTest, ConversionFailureDuringARefillIsReported) {
+  std::string content = "<?xml version=\"1.0\" encoding=\"UTF-7\"?>\n<language>\n";
+  for (int line = 0; line < 12; ++line) {
+    content +=
+        "  <rb" + std::to_string(line) + ">Print odd pages</rb" + std::to_string(line) + ">\n";
+  }
+  content += std::string("\x08\x00", 2) + "\n</language>\n";
+  EXPECT_FALSE(failure(content).reason().empty());
+}
+
 TEST_F(LibXml2ParserTest, UnreadableFileNamesItAndTheSystemReason) {
   const struct {
     const char* name;

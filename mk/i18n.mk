@@ -10,7 +10,7 @@ fuzz: deps
 	  -DQUIREVO_FUZZ=ON -DQUIREVO_SANITIZE=ON -DQUIREVO_BENCHMARKS=OFF \
 	  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
 	cmake --build $(FUZZ_BUILD) --target caption_loader_fuzzer -j$(JOBS)
-	rm -rf $(FUZZ_BUILD)/corpus && mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/findings
+	rm -rf $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/findings && mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/findings
 	cp lang/*.xml $(FUZZ_BUILD)/corpus/
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  $(FUZZ_BUILD)/tests/fuzz/caption_loader_fuzzer $(FUZZ_BUILD)/corpus \

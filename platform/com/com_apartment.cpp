@@ -11,7 +11,9 @@ ComApartment::ComApartment() {
     throw comFailure(status);
   }
   Microsoft::WRL::ComPtr<IMessageFilter> filter;
-  filter.Attach(new BusyRetryFilter());
+  // mingw-w64's ComPtr::Attach adds a reference where Microsoft's does not, which left the filter
+  // alive after the apartment; taking it over through the pointer's address works with both.
+  *filter.GetAddressOf() = new BusyRetryFilter();
   const HRESULT registered = CoRegisterMessageFilter(filter.Get(), &previousFilter_);
   if (FAILED(registered)) {
     CoUninitialize();

@@ -1,5 +1,6 @@
 #include "platform/com/com_dispatch.h"
 
+#include "platform/com/busy_retry_filter.h"
 #include "platform/com/com_error.h"
 #include "platform/com/dispatch_arguments.h"
 #include "platform/com/unique_excepinfo.h"
@@ -40,9 +41,24 @@ Variant ComDispatch::invoke(DispId member, InvokeKind kind, std::span<const Vari
   UniqueVariant result;
   UniqueExcepInfo exception;
   UINT argumentError = 0;
-  const HRESULT status =
-      object_->Invoke(member, IID_NULL, GetThreadLocale(), invokeFlags(kind), arguments.params(),
-                      wantsResult ? result.out() : nullptr, exception.get(), &argumentError);
+  HRESULT status = S_OK;
+  // A server that is busy answers "retry later". Across apartments COM asks the busy-retry
+  // message filter; a server in this apartment (or a COM without client-side retries, as Wine's)
+  // hands the status back, so the same policy is applied here.
+  const ULONGLONG started = GetTickCount64();
+  for (;;) {
+    status =
+        object_->Invoke(member, IID_NULL, GetThreadLocale(), invokeFlags(kind), arguments.params(),
+                        wantsResult ? result.out() : nullptr, exception.get(), &argumentError);
+    const DWORD delay =
+        status == RPC_E_SERVERCALL_RETRYLATER
+            ? busyRetryDelay(SERVERCALL_RETRYLATER, static_cast<DWORD>(GetTickCount64() - started))
+            : static_cast<DWORD>(-1);
+    if (delay == static_cast<DWORD>(-1)) {
+      break;
+    }
+    Sleep(delay);
+  }
   if (status == DISP_E_EXCEPTION) {
     throw comException(*exception);
   }

@@ -336,5 +336,22 @@ TEST_F(ComDispatchTest, UnknownNamesAreNotSupportedMethods) {
   EXPECT_TRUE(server.invokes.empty());
 }
 
+// A server in the caller's apartment answers "retry later" itself; no message filter sees it.
+TEST_F(ComDispatchTest, ABusyServerIsAskedAgainUntilItTakesTheCall) {
+  int rejections = 2;
+  server.respond(kVisible, [&](DISPPARAMS&, VARIANT*, EXCEPINFO*) {
+    return rejections-- > 0 ? RPC_E_SERVERCALL_RETRYLATER : S_OK;
+  });
+  late(object()).put("Visible", Variant::boolean(true));
+  EXPECT_EQ(server.invokes.size(), 3u);
+  EXPECT_EQ(server.invokes.back().values, Strings{"BOOL -1"});
+}
+
+TEST_F(ComDispatchTest, AnOutrightRejectionIsNotRetried) {
+  server.respond(kVisible, [](DISPPARAMS&, VARIANT*, EXCEPINFO*) { return RPC_E_CALL_REJECTED; });
+  EXPECT_THROW(late(object()).put("Visible", Variant::boolean(true)), AutomationError);
+  EXPECT_EQ(server.invokes.size(), 1u);
+}
+
 }  // namespace
 }  // namespace quirevo::testing

@@ -14,11 +14,13 @@
 #include <vector>
 
 #include "platform/com/wide_text.h"
+#include "tests/win/window_access.h"
 
 namespace {
 
 using quirevo::toUtf8;
 using quirevo::toWide;
+using namespace quirevo::testing;
 
 int passed = 0;
 int failed = 0;
@@ -30,144 +32,10 @@ void check(bool condition, const std::string& what, const std::string& detail = 
   std::fflush(stdout);
 }
 
-std::wstring textOf(HWND window) {
-  wchar_t buffer[512] = {};
-  // WM_GETTEXT with a timeout: the window belongs to another process that may be busy.
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
-                      &copied);
-  return buffer;
-}
-
-std::wstring classOf(HWND window) {
-  wchar_t buffer[128] = {};
-  GetClassNameW(window, buffer, 128);
-  return buffer;
-}
-
-bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (GetTickCount64() < end) {
-    if (condition()) {
-      return true;
-    }
-    Sleep(50);
-  }
-  return condition();
-}
-
-// A visible top-level window of the process with that class and title.
-HWND topLevel(DWORD process, const std::wstring& windowClass, const std::wstring& title) {
-  struct Search {
-    DWORD process;
-    const std::wstring& windowClass;
-    const std::wstring& title;
-    HWND found;
-  } search{process, windowClass, title, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM parameter) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(parameter);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == s.process && IsWindowVisible(window) && classOf(window) == s.windowClass &&
-            textOf(window) == s.title) {
-          s.found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::vector<HWND> descendants(HWND parent) {
-  std::vector<HWND> all;
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM list) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
-  return all;
-}
-
-LONG_PTR buttonType(HWND window) {
-  return GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK;
-}
-
-// The first control of that class (and button type) whose text is given; the model's names are
-// not visible to another process, the captions are.
-HWND control(HWND main, const std::wstring& windowClass, const std::wstring& text,
-             std::optional<LONG_PTR> type = {}) {
-  for (HWND window : descendants(main)) {
-    if (classOf(window) == windowClass && textOf(window) == text &&
-        (!type || (windowClass == L"Button" && buttonType(window) == *type))) {
-      return window;
-    }
-  }
-  return nullptr;
-}
-
-RECT clientRect(HWND window) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
 // The message box the program shows, its text, and OK pressed on it.
 std::optional<std::wstring> acceptMessageBox(DWORD process, DWORD timeoutMs = 20000) {
-  HWND box = nullptr;
-  if (!waitFor([&] { return (box = topLevel(process, L"#32770", L"Quirevo")) != nullptr; },
-               timeoutMs)) {
-    return std::nullopt;
-  }
-  const std::wstring text = textOf(GetDlgItem(box, 0xFFFF));
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
-  waitFor([&] { return !IsWindow(box); });
-  return text;
-}
-
-HWND focusOf(DWORD thread) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
-}
-
-void press(WORD key, bool withAlt = false) {
-  std::vector<INPUT> inputs;
-  auto add = [&](WORD vk, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = flags;
-    inputs.push_back(input);
-  };
-  if (withAlt) {
-    add(VK_MENU, 0);
-  }
-  add(key, 0);
-  add(key, KEYEVENTF_KEYUP);
-  if (withAlt) {
-    add(VK_MENU, KEYEVENTF_KEYUP);
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  Sleep(150);
-}
-
-void type(const std::wstring& characters) {
-  for (wchar_t c : characters) {
-    INPUT inputs[2]{};
-    for (INPUT& input : inputs) {
-      input.type = INPUT_KEYBOARD;
-      input.ki.wScan = c;
-      input.ki.dwFlags = KEYEVENTF_UNICODE;
-    }
-    inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
-    Sleep(100);
-  }
+  const auto box = quirevo::testing::acceptMessageBox(process, L"Quirevo", timeoutMs);
+  return box ? std::optional<std::wstring>(box->text) : std::nullopt;
 }
 
 // How a focused control is named in the expected tab order.

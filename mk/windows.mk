@@ -1,6 +1,7 @@
 # The Windows program, cross-built with mingw-w64: `make windows` gives build/windows/Quirevo.exe.
-# The test stage runs the COM-layer suite and the started window under Wine in a private prefix
-# (scripts/windows-wine-check); about two minutes, most of it setting up the prefix.
+# The test stage runs the COM-layer suite, the started window and the end-to-end scenarios against
+# the test spreadsheet server under Wine in a private prefix (scripts/windows-wine-check); about
+# three minutes, most of it setting up the prefix.
 WINDOWS := build/windows
 
 .PHONY: windows test-windows

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace quirevo::testing {
+
+// One run of Quirevo.exe. A run still going when the object ends is ended by force, so no
+// program outlives its scenario, passed or failed.
+class ProgramRun {
+ public:
+  ProgramRun(const std::wstring& executable, const std::wstring& workingDirectory);
+  ProgramRun(const ProgramRun&) = delete;
+  ProgramRun& operator=(const ProgramRun&) = delete;
+  ~ProgramRun();
+
+  DWORD processId() const { return process_.dwProcessId; }
+  // The main window, once it shows.
+  HWND waitForWindow(DWORD timeoutMs = 60000) const;
+  // The exit code, or nothing when the program is still running after the time.
+  std::optional<DWORD> waitForExit(DWORD timeoutMs = 20000) const;
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
+}  // namespace quirevo::testing

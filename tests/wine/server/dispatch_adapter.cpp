@@ -1,0 +1,172 @@
+#include "tests/wine/server/dispatch_adapter.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "platform/com/unique_bstr.h"
+#include "platform/com/wide_text.h"
+#include "tests/wine/server/server_arguments.h"
+#include "workbook/automation_error.h"
+#include "workbook/dispatch.h"
+
+namespace quirevo::testing {
+
+DispatchAdapter::DispatchAdapter(std::shared_ptr<ServerContext> context, DispatchPtr object)
+    : context_(std::move(context)), object_(std::move(object)) {}
+
+HRESULT STDMETHODCALLTYPE DispatchAdapter::QueryInterface(REFIID iid, void** object) {
+  if (object == nullptr) {
+    return E_POINTER;
+  }
+  if (iid == IID_IUnknown || iid == IID_IDispatch) {
+    *object = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+  }
+  *object = nullptr;
+  return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE DispatchAdapter::Release() {
+  const ULONG left = --references_;
+  if (left == 0) {
+    delete this;
+  }
+  return left;
+}
+
+HRESULT STDMETHODCALLTYPE DispatchAdapter::GetTypeInfoCount(UINT* count) {
+  *count = 0;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE DispatchAdapter::GetTypeInfo(UINT, LCID, ITypeInfo**) {
+  return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE DispatchAdapter::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count,
+                                                         LCID, DISPID* ids) {
+  if (iid != IID_NULL || count == 0) {
+    return E_INVALIDARG;
+  }
+  std::vector<std::string> texts;
+  for (UINT i = 0; i < count; ++i) {
+    texts.push_back(toUtf8(names[i]));
+  }
+  const std::vector<std::string_view> argumentNames(texts.begin() + 1, texts.end());
+  try {
+    const std::vector<DispId> found = object_->idsOfNames(texts[0], argumentNames);
+    for (UINT i = 0; i < count; ++i) {
+      ids[i] = found[i];
+    }
+  } catch (const AutomationError&) {
+    for (UINT i = 0; i < count; ++i) {
+      ids[i] = DISPID_UNKNOWN;
+    }
+    return DISP_E_UNKNOWNNAME;
+  }
+  memberNames_[ids[0]] = texts[0];
+  for (UINT i = 1; i < count; ++i) {
+    argumentNames_[{ids[0], ids[i]}] = texts[i];
+  }
+  return S_OK;
+}
+
+std::string DispatchAdapter::requestText(DISPID member, WORD flags,
+                                         const DISPPARAMS& params) const {
+  const auto name = memberNames_.find(member);
+  std::string text =
+      flagsText(flags) + " " + (name != memberNames_.end() ? name->second : std::to_string(member));
+  std::vector<std::string> arguments;
+  for (UINT i = params.cArgs; i > params.cNamedArgs; --i) {
+    arguments.push_back(describeVariant(params.rgvarg[i - 1]));
+  }
+  for (UINT i = 0; i < params.cNamedArgs; ++i) {
+    const DISPID id = params.rgdispidNamedArgs[i];
+    const auto argument = argumentNames_.find({member, id});
+    const std::string argumentName = id == DISPID_PROPERTYPUT           ? "DISPID_PROPERTYPUT"
+                                     : argument != argumentNames_.end() ? argument->second
+                                                                        : "#" + std::to_string(id);
+    arguments.push_back(argumentName + "=" + describeVariant(params.rgvarg[i]));
+  }
+  if (!arguments.empty()) {
+    text += "(";
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+      text += (i > 0 ? ", " : "") + arguments[i];
+    }
+    text += ")";
+  }
+  return text;
+}
+
+void DispatchAdapter::toCom(const Variant& value, VARIANT& result) const {
+  VariantInit(&result);
+  switch (value.type()) {
+    case Variant::Type::Empty:
+      return;
+    case Variant::Type::Integer:
+      V_VT(&result) = VT_I4;
+      V_I4(&result) = value.integerValue();
+      return;
+    case Variant::Type::Boolean:
+      V_VT(&result) = VT_BOOL;
+      V_BOOL(&result) = value.booleanValue() ? VARIANT_TRUE : VARIANT_FALSE;
+      return;
+    case Variant::Type::String:
+      V_BSTR(&result) = UniqueBstr(value.stringValue()).release();
+      V_VT(&result) = VT_BSTR;
+      return;
+    case Variant::Type::Object:
+      V_VT(&result) = VT_DISPATCH;
+      V_DISPATCH(&result) =
+          value.objectValue() ? new DispatchAdapter(context_, value.objectValue()) : nullptr;
+      return;
+    default:
+      throw ComStatus{DISP_E_TYPEMISMATCH};
+  }
+}
+
+HRESULT STDMETHODCALLTYPE DispatchAdapter::Invoke(DISPID member, REFIID iid, LCID, WORD flags,
+                                                  DISPPARAMS* params, VARIANT* result,
+                                                  EXCEPINFO* error, UINT*) {
+  if (iid != IID_NULL || params == nullptr) {
+    return E_INVALIDARG;
+  }
+  const std::string request = requestText(member, flags, *params);
+  const auto name = memberNames_.find(member);
+  if (name != memberNames_.end() && context_->rejectAsBusy(name->second)) {
+    context_->log().write(request + " -> busy");
+    return RPC_E_SERVERCALL_RETRYLATER;
+  }
+  try {
+    const ServerArguments arguments(*params, kindOf(flags));
+    const Variant value =
+        object_->invoke(member, kindOf(flags), arguments.positional(), arguments.named());
+    arguments.copyBack();
+    if (result != nullptr) {
+      toCom(value, *result);
+    }
+    context_->log().write(request);
+    return S_OK;
+  } catch (const ComStatus& failure) {
+    char status[16];
+    std::snprintf(status, sizeof status, "%08lx", static_cast<unsigned long>(failure.status));
+    context_->log().write(request + " -> status " + status);
+    return failure.status;
+  } catch (const AutomationError& failure) {
+    context_->log().write(request + " -> exception \"" + failure.what() + "\"");
+    if (error != nullptr) {
+      *error = {};
+      error->bstrSource = UniqueBstr("Quirevo test server").release();
+      error->bstrDescription = UniqueBstr(failure.what()).release();
+      error->scode = DISP_E_EXCEPTION;
+    }
+    return DISP_E_EXCEPTION;
+  } catch (...) {
+    // Nothing may cross the COM boundary as a C++ exception.
+    context_->log().write(request + " -> unexpected failure");
+    return E_UNEXPECTED;
+  }
+}
+
+}  // namespace quirevo::testing

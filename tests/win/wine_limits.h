@@ -19,6 +19,11 @@ namespace quirevo::testing {
 // - IsDialogMessage moves the focus by sending WM_NEXTDLGCTL, which only a dialog's default
 //   procedure handles: the main window handles it itself, as Windows does not need but accepts.
 // - Xvfb has no window manager: the Wine prefix uses a virtual desktop, so windows get title bars.
+// - Wine's COM never retries a call rejected as busy: the server side ignores SERVERCALL_RETRYLATER
+//   and the client side never asks the message filter. The busy scenario (tests/wine) has the
+//   in-process server answer RPC_E_SERVERCALL_RETRYLATER itself, which the client retries.
+// - A window of another process reads black through its own DC: the scenario driver reads a
+//   message box's icon from the screen.
 inline bool runningUnderWine() {
   HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;

@@ -2,10 +2,16 @@
 
 #include "platform/registry/component_registry.h"
 #include "workbook/automation_error.h"
+#ifdef QUIREVO_WITH_LIBREOFFICE
+#include "platform/libreoffice/libreoffice_application.h"
+#endif
 
 namespace quirevo {
 
 void registerLinuxComponents(ComponentRegistry& registry) {
+#ifdef QUIREVO_WITH_LIBREOFFICE
+  registry.add("Excel.Application", [] { return createLibreOfficeApplication(); });
+#else
   // Until the LibreOffice Calc component is built in, the spreadsheet application cannot be
   // started on Linux; the user is told what is missing rather than given a bare status text.
   registry.add("Excel.Application", []() -> DispatchPtr {
@@ -13,6 +19,7 @@ void registerLinuxComponents(ComponentRegistry& registry) {
         "Excel.Application is not available: this build of Quirevo has no LibreOffice Calc "
         "component");
   });
+#endif
 }
 
 }  // namespace quirevo

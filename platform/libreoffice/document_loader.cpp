@@ -1,0 +1,98 @@
+#include "platform/libreoffice/document_loader.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <com/sun/star/document/MacroExecMode.hpp>
+#include <com/sun/star/document/UpdateDocMode.hpp>
+#include <com/sun/star/io/IOException.hpp>
+#include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/frame/XController.hpp>
+#include <com/sun/star/sheet/XSelectedSheetsSupplier.hpp>
+#include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+
+#include "platform/libreoffice/file_url.h"
+#include "platform/libreoffice/office_failure.h"
+#include "platform/libreoffice/uno_text.h"
+
+namespace quirevo::office {
+
+namespace {
+
+AutomationError cannotOpen(const std::string& fileName, const std::string& reason) {
+  return refusal("Cannot open \"" + fileName + "\": " + reason);
+}
+
+void checkReadable(const std::string& fileName) {
+  struct stat status {};
+  if (stat(fileName.c_str(), &status) != 0) {
+    throw cannotOpen(fileName, errno == ENOENT || errno == ENOTDIR ? "the file does not exist"
+                                                                   : std::strerror(errno));
+  }
+  if (S_ISDIR(status.st_mode)) {
+    throw cannotOpen(fileName, "it is a folder");
+  }
+  if (access(fileName.c_str(), R_OK) != 0) {
+    throw cannotOpen(fileName, std::strerror(errno));
+  }
+}
+
+css::uno::Reference<css::frame::XModel> load(
+    const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& url,
+    const css::uno::Sequence<css::beans::PropertyValue>& arguments) {
+  return css::uno::Reference<css::frame::XModel>(
+      desktop->loadComponentFromURL(toUno(url), toUno("_blank"), 0, arguments),
+      css::uno::UNO_QUERY);
+}
+
+}  // namespace
+
+css::uno::Reference<css::frame::XModel> addWorkbook(
+    const css::uno::Reference<css::frame::XDesktop2>& desktop) {
+  const auto document = load(desktop, "private:factory/scalc",
+                             properties({property("Hidden", css::uno::Any(true))}));
+  if (!document.is()) {
+    throw refusal("LibreOffice could not create a new workbook");
+  }
+  return document;
+}
+
+css::uno::Reference<css::frame::XModel> openWorkbook(
+    const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& fileName) {
+  checkReadable(fileName);
+  const auto arguments = properties({
+      property("Hidden", css::uno::Any(true)),
+      property("ReadOnly", css::uno::Any(true)),
+      property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
+      property("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE)),
+  });
+  css::uno::Reference<css::frame::XModel> document;
+  try {
+    document = load(desktop, fileUrlFor(fileName), arguments);
+  } catch (const css::lang::IllegalArgumentException&) {
+    // What the office says when it finds no filter for the file.
+  } catch (const css::io::IOException&) {
+    // What it says when a filter fails on the file's content.
+  }
+  if (document.is() &&
+      !css::uno::Reference<css::sheet::XSpreadsheetDocument>(document, css::uno::UNO_QUERY).is()) {
+    css::uno::Reference<css::util::XCloseable>(document, css::uno::UNO_QUERY_THROW)->close(true);
+    document.clear();
+  }
+  if (!document.is()) {
+    throw cannotOpen(fileName, "LibreOffice cannot read it as a workbook");
+  }
+  // The office applies the view settings that an Excel file carries (its selected sheets) at the
+  // first question about the selection. Asked now, they cannot later undo the selection of a
+  // sheet to print, nor switch sheets under a print in progress, which crashes the office.
+  css::uno::Reference<css::sheet::XSelectedSheetsSupplier>(document->getCurrentController(),
+                                                           css::uno::UNO_QUERY_THROW)
+      ->getSelectedSheets();
+  return document;
+}
+
+}  // namespace quirevo::office

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+
+namespace quirevo::office {
+
+// A new, empty Calc document in a hidden window.
+css::uno::Reference<css::frame::XModel> addWorkbook(
+    const css::uno::Reference<css::frame::XDesktop2>& desktop);
+
+// The workbook file opened for reading only, in a hidden window, its macros never run and its
+// links never updated. A file that is missing, unreadable or no workbook fails with a message
+// naming it as given.
+css::uno::Reference<css::frame::XModel> openWorkbook(
+    const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& fileName);
+
+}  // namespace quirevo::office

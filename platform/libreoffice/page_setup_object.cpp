@@ -1,0 +1,17 @@
+#include "platform/libreoffice/page_setup_object.h"
+
+#include "platform/libreoffice/pages_object.h"
+
+namespace quirevo::office {
+
+const ServerMembers<PageSetupObject>& PageSetupObject::members() {
+  static const ServerMembers<PageSetupObject> table{
+      {{"Pages", {InvokeKind::Get}}, &PageSetupObject::pages}};
+  return table;
+}
+
+Variant PageSetupObject::pages(const BoundArguments&) {
+  return Variant::object(makeDispatch<PagesObject>(sharedSession(), document_, sheet_));
+}
+
+}  // namespace quirevo::office

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/sheet/XSpreadsheet.hpp>
+
+#include "platform/libreoffice/office_object.h"
+
+namespace quirevo::office {
+
+// A sheet's printed pages; counted afresh at every request.
+class PagesObject : public OfficeObject<PagesObject> {
+ public:
+  PagesObject(std::shared_ptr<Session> session, css::uno::Reference<css::frame::XModel> document,
+              css::uno::Reference<css::sheet::XSpreadsheet> sheet)
+      : OfficeObject(std::move(session)),
+        document_(std::move(document)),
+        sheet_(std::move(sheet)) {}
+  static const ServerMembers<PagesObject>& members();
+
+ private:
+  Variant count(const BoundArguments& arguments);
+  css::uno::Reference<css::frame::XModel> document_;
+  css::uno::Reference<css::sheet::XSpreadsheet> sheet_;
+};
+
+}  // namespace quirevo::office

@@ -1,0 +1,84 @@
+// The program's typical run on the headless window with LibreOffice behind "Excel.Application":
+// a workbook of three sheets chosen with "...", sheets 2 to 3 printed with two copies, "Close".
+#include <gtest/gtest.h>
+
+#include "app/main_unit.h"
+#include "app/quirevo.h"
+#include "platform/registry/component_registry.h"
+#include "platform/registry/linux_components.h"
+#include "tests/libreoffice/office_environment.h"
+#include "tests/libreoffice/office_processes.h"
+#include "tests/support/fake_platform.h"
+#include "workbook/spreadsheet_session.h"
+
+namespace quirevo::testing {
+namespace {
+
+class TypicalRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    registerLinuxComponents(components);
+    printers.printer = PrintServer::kPrinter;
+  }
+  void TearDown() override {
+    EXPECT_TRUE(officeChildren().empty()) << "the office outlived the program";
+  }
+
+  int run() {
+    Platform platform{components, printers, desktop, xml.get()};
+    return Quirevo(platform);
+  }
+
+  ComponentRegistry components;
+  FakePrinters printers;
+  FakeDesktop desktop;
+  std::unique_ptr<XmlParser> xml = makeTestXmlParser();
+};
+
+TEST_F(TypicalRun, PrintsPageOneOfSheetsTwoAndThreeTwiceEach) {
+  const TestWorkbook& book = OfficeEnvironment::workbooks().threeSheets();
+  desktop.dialogAnswers.push_back(book.file.string());
+  std::vector<std::string> list;
+  std::vector<LandedJob> jobs;
+  desktop.script = [&](Form&) {
+    TForm1& window = *Form1;
+    window.ComboBox1.userSelectItem(0);
+    window.SpeedButton1.userClick();
+    list = window.ListBox1.items();
+    window.RadioButton5.userClick();
+    window.SpinEdit3.userEdit("2");
+    window.SpinEdit2.userEdit("3");
+    window.SpinEdit5.userEdit("2");
+    const int before = OfficeEnvironment::printServer().lastJob();
+    window.BitBtn1.userClick();
+    jobs = OfficeEnvironment::printServer().jobsAfter(before);
+    window.BitBtn2.userClick();
+  };
+  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(desktop.messages, std::vector<ShownMessage>{});
+  EXPECT_EQ(list, (std::vector<std::string>{
+                      "File information", "Sheet №1 - Sheets name: Summary - Num pages: 1",
+                      "Sheet №2 - Sheets name: Totals - Num pages: 3",
+                      "Sheet №3 - Sheets name: Notes - Num pages: 2"}));
+  ASSERT_EQ(jobs.size(), 2u) << "one job per sheet";
+  const std::pair<std::size_t, const char*> expected[] = {{0, "Totals-1"}, {1, "Notes-1"}};
+  for (const auto& [job, text] : expected) {
+    ASSERT_EQ(jobs[job].pages.size(), 2u) << "page 1, two copies";
+    for (const std::string& page : jobs[job].pages) {
+      EXPECT_NE(page.find(text), std::string::npos) << page;
+    }
+  }
+  EXPECT_EQ(jobs[0].pages[0].find("Totals-2"), std::string::npos) << "only page 1 is printed";
+}
+
+TEST_F(TypicalRun, TheCloseBoxEndsTheProgramAndTheOfficeWithIt) {
+  desktop.script = [&](Form& form) {
+    EXPECT_EQ(officeChildren().size(), 1u) << "the office runs while the window is open";
+    form.userClose();
+  };
+  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(desktop.messages, std::vector<ShownMessage>{});
+}
+
+}  // namespace
+}  // namespace quirevo::testing

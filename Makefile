@@ -11,15 +11,16 @@ deps:
 	scripts/install-deps
 
 build: deps
-	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIREVO_OFFICE_TESTS=ON
 	cmake --build $(NATIVE) -j$(JOBS)
 
 build-sanitize: deps
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DQUIREVO_SANITIZE=ON -DQUIREVO_BENCHMARKS=OFF
 	cmake --build $(SANITIZE) -j$(JOBS)
 
+# The tests against the real office run in a stage of their own (mk/libreoffice.mk), one at a time.
 test-native: build
-	ctest --test-dir $(NATIVE) --output-on-failure -j$(JOBS)
+	ctest --test-dir $(NATIVE) --output-on-failure -j$(JOBS) -LE office
 
 test-sanitize: build-sanitize
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -35,10 +36,10 @@ TEST_STAGES :=
 
 test: test-native test-sanitize bench $(TEST_STAGES)
 
-# The program reads its language files from the working directory, where the build puts them.
+# Starts the program in the folder of its language files, on the machine's default printer or,
+# when there is none, on a private PDF printer writing to prints/.
 run: build
-	mkdir -p $(NATIVE)/run
-	cd $(NATIVE)/run && ../platform/qt/quirevo
+	scripts/run-quirevo $(NATIVE)
 
 clean:
 	rm -rf build

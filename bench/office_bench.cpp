@@ -1,0 +1,159 @@
+// What the real spreadsheet application on Linux costs: starting LibreOffice, opening a workbook,
+// listing a 100-sheet workbook through the window (with the share of the time spent in Quirevo
+// rather than in the office) and one PrintOut until its job has landed on the PDF printer.
+// Each iteration takes from a fraction of a second to seconds, so the counts are fixed and small.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/main_unit.h"
+#include "platform/libreoffice/libreoffice_application.h"
+#include "platform/registry/component_registry.h"
+#include "tests/libreoffice/office_session.h"
+#include "tests/libreoffice/print_server.h"
+#include "tests/libreoffice/test_workbooks.h"
+#include "tests/support/fake_platform.h"
+#include "ui/application.h"
+#include "workbook/dispatch_server.h"
+#include "workbook/spreadsheet_session.h"
+
+namespace quirevo::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Passes every request on to the office component and adds up the time spent in it, so that the
+// rest of a handler's time is Quirevo's own. Objects returned are wrapped alike.
+class TimedDispatch final : public RefCountedDispatch {
+ public:
+  TimedDispatch(DispatchPtr inner, Clock::duration& spent)
+      : inner_(std::move(inner)), spent_(spent) {}
+
+  std::vector<DispId> idsOfNames(std::string_view member,
+                                 std::span<const std::string_view> argumentNames) override {
+    const auto start = Clock::now();
+    auto ids = inner_->idsOfNames(member, argumentNames);
+    spent_ += Clock::now() - start;
+    return ids;
+  }
+
+  Variant invoke(DispId member, InvokeKind kind, std::span<const Variant> positional,
+                 std::span<const NamedArgument> named) override {
+    const auto start = Clock::now();
+    Variant result = inner_->invoke(member, kind, positional, named);
+    spent_ += Clock::now() - start;
+    if (result.type() == Variant::Type::Object && result.objectValue()) {
+      return Variant::object(makeDispatch<TimedDispatch>(result.objectValue(), spent_));
+    }
+    return result;
+  }
+
+ private:
+  DispatchPtr inner_;
+  Clock::duration& spent_;
+};
+
+// The print server and the workbooks, made once for all benchmarks.
+struct Stage {
+  Stage() : folder(std::filesystem::temp_directory_path() / "quirevo-office-bench") {
+    std::filesystem::create_directories(folder);
+    writeOnePageSheets(hundredSheets(), 100);
+  }
+  ~Stage() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+  std::filesystem::path hundredSheets() const { return folder / "hundred sheets.xlsx"; }
+
+  PrintServer printServer;
+  std::filesystem::path folder;
+};
+
+Stage& stage() {
+  static Stage instance;
+  return instance;
+}
+
+void BM_OfficeStartAndQuit(benchmark::State& state) {
+  for (auto _ : state) {
+    OfficeSession session;
+    session.quit();
+  }
+}
+BENCHMARK(BM_OfficeStartAndQuit)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_OpenAndClose100Sheets(benchmark::State& state) {
+  const std::string file = stage().hundredSheets().string();
+  OfficeSession session;
+  for (auto _ : state) {
+    session.open(file);
+    session.closeActive();
+  }
+}
+BENCHMARK(BM_OpenAndClose100Sheets)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_Edit1ChangeListing100Sheets(benchmark::State& state) {
+  Clock::duration inOffice{};
+  ComponentRegistry components;
+  components.add("Excel.Application", [&inOffice] {
+    return makeDispatch<TimedDispatch>(createLibreOfficeApplication(), inOffice);
+  });
+  FakePrinters printers;
+  printers.printer = PrintServer::kPrinter;
+  FakeDesktop desktop;
+  Platform platform{components, printers, desktop, nullptr};
+  spreadsheetSession().clear();
+  {
+    Application application{desktop};
+    TForm1 form{application, platform};
+    form.create();
+    form.ComboBox1.userSelectItem(0);  // the list's texts follow the language chosen
+    desktop.messages.clear();          // the captions' language files play no part here
+    form.Edit1.setText(stage().hundredSheets().string());
+    if (!desktop.messages.empty() || form.ListBox1.items().size() != 101) {
+      state.SkipWithError(desktop.messages.empty() ? "the workbook was not listed"
+                                                   : desktop.messages.front().text.c_str());
+    } else {
+      inOffice = {};
+      const auto start = Clock::now();
+      for (auto _ : state) {
+        form.Edit1Change(form.Edit1);
+      }
+      const auto total = Clock::now() - start;
+      state.counters["quirevo_share_percent"] =
+          100.0 * std::chrono::duration<double>(total - inOffice).count() /
+          std::chrono::duration<double>(total).count();
+      if (form.ListBox1.items().size() != 101) {
+        state.SkipWithError("the list changed while measuring");
+      }
+    }
+  }
+  spreadsheetSession().clear();
+}
+BENCHMARK(BM_Edit1ChangeListing100Sheets)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_PrintOutUntilTheJobLands(benchmark::State& state) {
+  OfficeSession session;
+  session.open(stage().hundredSheets().string());
+  PrintServer& server = stage().printServer;
+  for (auto _ : state) {
+    const int before = server.lastJob();
+    session.printOut(1, 1, 1, 1);
+    if (server.jobsAfter(before).size() != 1) {
+      state.SkipWithError("the job did not land");
+      break;
+    }
+  }
+  session.closeActive();
+  session.quit();
+}
+BENCHMARK(BM_PrintOutUntilTheJobLands)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+}  // namespace quirevo::testing
+
+BENCHMARK_MAIN();

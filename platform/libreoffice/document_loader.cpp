@@ -41,6 +41,10 @@ void checkReadable(const std::string& fileName) {
   }
 }
 
+// Documents are loaded as ordinary ones, never with "Hidden": the office (7.4) then leaves a
+// dangling event in a hidden view's form layer and aborts on a later sheet switch or close.
+// Without a display nothing is ever shown; with one, the session hides the window at once unless
+// the application is visible.
 css::uno::Reference<css::frame::XModel> load(
     const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& url,
     const css::uno::Sequence<css::beans::PropertyValue>& arguments) {
@@ -53,8 +57,7 @@ css::uno::Reference<css::frame::XModel> load(
 
 css::uno::Reference<css::frame::XModel> addWorkbook(
     const css::uno::Reference<css::frame::XDesktop2>& desktop) {
-  const auto document = load(desktop, "private:factory/scalc",
-                             properties({property("Hidden", css::uno::Any(true))}));
+  const auto document = load(desktop, "private:factory/scalc", {});
   if (!document.is()) {
     throw refusal("LibreOffice could not create a new workbook");
   }
@@ -65,7 +68,6 @@ css::uno::Reference<css::frame::XModel> openWorkbook(
     const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& fileName) {
   checkReadable(fileName);
   const auto arguments = properties({
-      property("Hidden", css::uno::Any(true)),
       property("ReadOnly", css::uno::Any(true)),
       property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
       property("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE)),

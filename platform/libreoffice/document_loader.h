@@ -7,12 +7,12 @@
 
 namespace quirevo::office {
 
-// A new, empty Calc document in a hidden window.
+// A new, empty Calc document; its window is the session's to show or hide.
 css::uno::Reference<css::frame::XModel> addWorkbook(
     const css::uno::Reference<css::frame::XDesktop2>& desktop);
 
-// The workbook file opened for reading only, in a hidden window, its macros never run and its
-// links never updated. A file that is missing, unreadable or no workbook fails with a message
+// The workbook file opened for reading only, its window the session's to show or hide, its
+// macros never run and its links never updated. A file that is missing, unreadable or no workbook fails with a message
 // naming it as given.
 css::uno::Reference<css::frame::XModel> openWorkbook(
     const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& fileName);

@@ -12,7 +12,9 @@ using Type = Variant::Type;
 ApplicationObject::ApplicationObject(const OfficeOptions& options)
     : OfficeObject(std::make_shared<Session>(options)) {}
 
-ApplicationObject::~ApplicationObject() { session().end(); }
+ApplicationObject::~ApplicationObject() {
+  session().end();
+}
 
 const ServerMembers<ApplicationObject>& ApplicationObject::members() {
   static const ServerMembers<ApplicationObject> table{

@@ -12,8 +12,8 @@ css::uno::Reference<css::frame::XModel> addWorkbook(
     const css::uno::Reference<css::frame::XDesktop2>& desktop);
 
 // The workbook file opened for reading only, its window the session's to show or hide, its
-// macros never run and its links never updated. A file that is missing, unreadable or no workbook fails with a message
-// naming it as given.
+// macros never run and its links never updated. A file that is missing, unreadable or no workbook
+// fails with a message naming it as given.
 css::uno::Reference<css::frame::XModel> openWorkbook(
     const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& fileName);
 

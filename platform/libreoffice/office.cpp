@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <condition_variable>
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <thread>
 
@@ -99,8 +99,7 @@ Office::Office(const OfficeOptions& options)
     options_.program = std::string(kInstalledProgramDir) + "/soffice.bin";
   }
   if (access(options_.program.c_str(), X_OK) != 0) {
-    throw AutomationError("LibreOffice is not installed: " + options_.program +
-                          " cannot be run");
+    throw AutomationError("LibreOffice is not installed: " + options_.program + " cannot be run");
   }
   writeOfficeProfile(folder_.path() / "profile");
   uno_ = std::make_unique<LocalUno>(folder_.path(), kInstalledProgramDir);
@@ -112,7 +111,9 @@ Office::Office(const OfficeOptions& options)
   }
 }
 
-Office::~Office() { end(); }
+Office::~Office() {
+  end();
+}
 
 void Office::start() {
   std::vector<std::string> arguments{"--invisible", "--norestore", "--nologo", "--nodefault",
@@ -122,9 +123,8 @@ void Office::start() {
   }
   arguments.push_back("-env:UserInstallation=" + fileUrlFor((folder_.path() / "profile").string()));
   arguments.push_back("--accept=pipe,name=" + pipeName_ + ";urp;");
-  process_ = std::make_unique<OfficeProcess>(options_.program, arguments,
-                                             folder_.path() / "office.log",
-                                             std::vector<std::string>{});
+  process_ = std::make_unique<OfficeProcess>(
+      options_.program, arguments, folder_.path() / "office.log", std::vector<std::string>{});
 }
 
 void Office::connect() {
@@ -139,8 +139,7 @@ void Office::connect() {
         start();
         continue;
       }
-      throw AutomationError("LibreOffice could not be started: it ended with " +
-                            end->describe());
+      throw AutomationError("LibreOffice could not be started: it ended with " + end->describe());
     }
     try {
       connection = connector->connect(toUno("pipe,name=" + pipeName_));
@@ -180,8 +179,9 @@ void Office::checkRunning() {
 }
 
 bool Office::bridgeBroken(const css::lang::DisposedException& failure) const {
-  return bridge_.is() && css::uno::Reference<css::uno::XInterface>(failure.Context) ==
-                             css::uno::Reference<css::uno::XInterface>(bridge_, css::uno::UNO_QUERY);
+  return bridge_.is() &&
+         css::uno::Reference<css::uno::XInterface>(failure.Context) ==
+             css::uno::Reference<css::uno::XInterface>(bridge_, css::uno::UNO_QUERY);
 }
 
 AutomationError Office::disposed(const css::lang::DisposedException& failure) {

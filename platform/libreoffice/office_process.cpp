@@ -20,7 +20,9 @@ namespace {
 
 constexpr std::chrono::milliseconds kPollInterval{20};
 
-std::string nameOf(const std::string& entry) { return entry.substr(0, entry.find('=')); }
+std::string nameOf(const std::string& entry) {
+  return entry.substr(0, entry.find('='));
+}
 
 std::vector<std::string> mergedEnvironment(const std::vector<std::string>& overrides) {
   std::vector<std::string> merged;
@@ -67,8 +69,7 @@ OfficeProcess::OfficeProcess(const std::string& program, const std::vector<std::
 
   pid_ = fork();
   if (pid_ < 0) {
-    throw AutomationError(std::string("LibreOffice could not be started: ") +
-                          std::strerror(errno));
+    throw AutomationError(std::string("LibreOffice could not be started: ") + std::strerror(errno));
   }
   if (pid_ == 0) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -87,7 +88,9 @@ OfficeProcess::OfficeProcess(const std::string& program, const std::vector<std::
   }
 }
 
-OfficeProcess::~OfficeProcess() { end(std::chrono::milliseconds(3000)); }
+OfficeProcess::~OfficeProcess() {
+  end(std::chrono::milliseconds(3000));
+}
 
 std::optional<ProcessEnd> OfficeProcess::ended() {
   if (!end_) {

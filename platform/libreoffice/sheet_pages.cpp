@@ -14,13 +14,12 @@ namespace {
 bool isVisible(const css::uno::Reference<css::sheet::XSpreadsheet>& sheet) {
   bool visible = true;
   css::uno::Reference<css::beans::XPropertySet>(sheet, css::uno::UNO_QUERY_THROW)
-          ->getPropertyValue(toUno("IsVisible")) >>= visible;
+      ->getPropertyValue(toUno("IsVisible")) >>= visible;
   return visible;
 }
 
 // The page's cells, when the page shows any.
-bool showsCellsOf(const css::uno::Sequence<css::beans::PropertyValue>& page,
-                  std::int32_t sheet) {
+bool showsCellsOf(const css::uno::Sequence<css::beans::PropertyValue>& page, std::int32_t sheet) {
   for (const css::beans::PropertyValue& value : page) {
     css::table::CellRangeAddress range;
     if (value.Name == "SourceRange" && (value.Value >>= range)) {
@@ -50,7 +49,8 @@ std::int32_t printedPageCount(const css::uno::Reference<css::frame::XModel>& doc
   const sal_Int32 count = renderer->getRendererCount(selection, options);
   // The renderer counts at least one page even for a sheet with nothing to print; a real page
   // shows cells of the sheet.
-  if (count == 1 && !showsCellsOf(renderer->getRenderer(0, selection, options), sheetIndex(sheet))) {
+  if (count == 1 &&
+      !showsCellsOf(renderer->getRenderer(0, selection, options), sheetIndex(sheet))) {
     return 0;
   }
   return count;

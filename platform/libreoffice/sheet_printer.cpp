@@ -17,8 +17,8 @@ namespace quirevo::office {
 namespace {
 
 std::string nameOf(const css::uno::Reference<css::sheet::XSpreadsheet>& sheet) {
-  return fromUno(css::uno::Reference<css::container::XNamed>(sheet, css::uno::UNO_QUERY_THROW)
-                     ->getName());
+  return fromUno(
+      css::uno::Reference<css::container::XNamed>(sheet, css::uno::UNO_QUERY_THROW)->getName());
 }
 
 // The office prints the selected sheets only (the profile says so); the sheet becomes the one
@@ -28,10 +28,9 @@ void selectAlone(const css::uno::Reference<css::frame::XModel>& document,
   const auto controller = document->getCurrentController();
   css::uno::Reference<css::sheet::XSpreadsheetView>(controller, css::uno::UNO_QUERY_THROW)
       ->setActiveSheet(sheet);
-  const auto selected =
-      css::uno::Reference<css::sheet::XSelectedSheetsSupplier>(controller,
-                                                               css::uno::UNO_QUERY_THROW)
-          ->getSelectedSheets();
+  const auto selected = css::uno::Reference<css::sheet::XSelectedSheetsSupplier>(
+                            controller, css::uno::UNO_QUERY_THROW)
+                            ->getSelectedSheets();
   if (selected.getLength() != 1 || selected[0] != sheetIndex(sheet)) {
     throw refusal("Sheet \"" + nameOf(sheet) + "\" cannot be printed on its own");
   }
@@ -76,8 +75,7 @@ void printSheet(const css::uno::Reference<css::frame::XModel>& document,
       property("Wait", css::uno::Any(true)),
   }));
   if (printing.monitor().failed()) {
-    throw refusal("Printing sheet \"" + nameOf(sheet) + "\" on \"" + request.printer +
-                  "\" failed");
+    throw refusal("Printing sheet \"" + nameOf(sheet) + "\" on \"" + request.printer + "\" failed");
   }
   if (!printing.monitor().spooled()) {
     throw refusal("LibreOffice did not print sheet \"" + nameOf(sheet) + "\" on \"" +

@@ -15,8 +15,12 @@
 namespace quirevo::testing {
 namespace {
 
-PrintServer& printer() { return OfficeEnvironment::printServer(); }
-const TestWorkbooks& books() { return OfficeEnvironment::workbooks(); }
+PrintServer& printer() {
+  return OfficeEnvironment::printServer();
+}
+const TestWorkbooks& books() {
+  return OfficeEnvironment::workbooks();
+}
 
 // One office for the whole suite: starting one takes seconds.
 class Component : public ::testing::Test {
@@ -109,9 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SheetCase{"xls", 1}, SheetCase{"xls", 2}, SheetCase{"xls", 3},
                       SheetCase{"xls", 4}, SheetCase{"xls", 5}, SheetCase{"xls", 6},
                       SheetCase{"xls", 7}, SheetCase{"xls", 8}, SheetCase{"xls", 9}),
-    [](const auto& info) {
-      return info.param.file + "_sheet" + std::to_string(info.param.sheet);
-    });
+    [](const auto& info) { return info.param.file + "_sheet" + std::to_string(info.param.sheet); });
 
 struct RangeCase {
   const char* name;
@@ -159,9 +161,12 @@ struct NothingCase {
 };
 
 const NothingCase kNothing[] = {
-    {"EmptySheet", 6, 1, 1},           {"HiddenSheet", 7, 1, 1},
-    {"EmptyPrintArea", 9, 1, 1},       {"AllPagesOfASheetWithoutPages", 6, 1, 0},
-    {"RangeRunningDownwards", 1, 3, 2}, {"LastPageZero", 1, 1, 0},
+    {"EmptySheet", 6, 1, 1},
+    {"HiddenSheet", 7, 1, 1},
+    {"EmptyPrintArea", 9, 1, 1},
+    {"AllPagesOfASheetWithoutPages", 6, 1, 0},
+    {"RangeRunningDownwards", 1, 3, 2},
+    {"LastPageZero", 1, 1, 0},
     {"FirstPageBeyondTheSheet", 1, 4, 5},
 };
 
@@ -170,8 +175,7 @@ class PrintNothing : public Component, public ::testing::WithParamInterface<Noth
 TEST_P(PrintNothing, ARequestSelectingNoPagePrintsNothingAndSucceeds) {
   openAlone(books().layoutsXlsx());
   const int before = printer().lastJob();
-  EXPECT_NO_THROW(
-      session->printOut(GetParam().sheet, GetParam().from, GetParam().to, 1));
+  EXPECT_NO_THROW(session->printOut(GetParam().sheet, GetParam().from, GetParam().to, 1));
   EXPECT_EQ(printer().lastJob(), before) << "a job was printed";
 }
 
@@ -257,7 +261,7 @@ TEST_F(Component, PrintRequestsItCannotCarryOutAreRefused) {
   std::int32_t copies = 1;
   std::string name = PrintServer::kPrinter;
   const auto printOut = [&](bool preview, bool toFile) {
-    const Variant arguments[] = {Variant::integer(1),      Variant::integerRef(to),
+    const Variant arguments[] = {Variant::integer(1),         Variant::integerRef(to),
                                  Variant::integerRef(copies), Variant::boolean(preview),
                                  Variant::stringRef(name),    Variant::boolean(toFile),
                                  Variant::boolean(false)};

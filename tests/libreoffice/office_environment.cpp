@@ -18,7 +18,11 @@ void OfficeEnvironment::TearDown() {
   server.reset();
 }
 
-PrintServer& OfficeEnvironment::printServer() { return *server; }
-const TestWorkbooks& OfficeEnvironment::workbooks() { return *books; }
+PrintServer& OfficeEnvironment::printServer() {
+  return *server;
+}
+const TestWorkbooks& OfficeEnvironment::workbooks() {
+  return *books;
+}
 
 }  // namespace quirevo::testing

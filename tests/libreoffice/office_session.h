@@ -37,10 +37,10 @@ class OfficeSession {
                 std::string printer = "Quirevo-PDF") const {
     std::int32_t last = to;
     std::int32_t count = copies;
-    const Variant arguments[] = {
-        Variant::integer(from),   Variant::integerRef(last),   Variant::integerRef(count),
-        Variant::boolean(false),  Variant::stringRef(printer), Variant::boolean(false),
-        Variant::boolean(false)};
+    const Variant arguments[] = {Variant::integer(from),      Variant::integerRef(last),
+                                 Variant::integerRef(count),  Variant::boolean(false),
+                                 Variant::stringRef(printer), Variant::boolean(false),
+                                 Variant::boolean(false)};
     sheet(index).call("PrintOut", arguments);
   }
 

@@ -93,8 +93,8 @@ TEST_F(OfficeStart, GivesUpOnAnOfficeThatNeverAnswersAndEndsIt) {
 TEST_F(OfficeStart, GetsItsOwnProfileAndPipeAndNoWindowWithoutADisplay) {
   OfficeOptions options;
   const auto arguments = folder_ / "arguments";
-  options.program = program("for a in \"$@\"; do echo \"$a\"; done > '" + arguments.string() +
-                            "'; exit 3");
+  options.program =
+      program("for a in \"$@\"; do echo \"$a\"; done > '" + arguments.string() + "'; exit 3");
   unsetenv("DISPLAY");
   startFailure(options);
   std::ifstream file(arguments);

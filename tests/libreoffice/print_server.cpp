@@ -16,7 +16,9 @@ namespace {
 
 constexpr auto kLandingTime = std::chrono::seconds(60);
 
-std::string shellQuoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+std::string shellQuoted(const std::filesystem::path& path) {
+  return "'" + path.string() + "'";
+}
 
 std::string trimmed(std::string text) {
   while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) {
@@ -71,7 +73,8 @@ PrintServer::PrintServer() {
     throw std::runtime_error("no folder for the print outbox");
   }
   outbox_ = folder;
-  state_ = trimmed(commandOutput(std::string(QUIREVO_PRINT_SERVER) + " start " + shellQuoted(outbox_)));
+  state_ =
+      trimmed(commandOutput(std::string(QUIREVO_PRINT_SERVER) + " start " + shellQuoted(outbox_)));
   if (state_.empty()) {
     throw std::runtime_error("the private print server did not start");
   }
@@ -112,7 +115,8 @@ std::vector<LandedJob> PrintServer::jobsAfter(int job) const {
       std::snprintf(name, sizeof name, "job-%05d.pdf", jobs[i].id);
       const std::filesystem::path file = outbox_ / name;
       if (jobs[i].state == IPP_JSTATE_CANCELED || jobs[i].state == IPP_JSTATE_ABORTED) {
-        ADD_FAILURE() << "print job " << jobs[i].id << " was " << ippEnumString("job-state", jobs[i].state);
+        ADD_FAILURE() << "print job " << jobs[i].id << " was "
+                      << ippEnumString("job-state", jobs[i].state);
         continue;
       }
       if (jobs[i].state != IPP_JSTATE_COMPLETED || !std::filesystem::exists(file)) {
@@ -128,8 +132,8 @@ std::vector<LandedJob> PrintServer::jobsAfter(int job) const {
       return landed;
     }
     if (std::chrono::steady_clock::now() >= deadline) {
-      ADD_FAILURE() << "print jobs after " << job << " did not land within "
-                    << kLandingTime.count() << " seconds";
+      ADD_FAILURE() << "print jobs after " << job << " did not land within " << kLandingTime.count()
+                    << " seconds";
       return landed;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

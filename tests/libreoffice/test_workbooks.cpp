@@ -97,8 +97,7 @@ class SheetBuilder {
     return as<css::container::XIndexAccess>(as<css::table::XColumnRowRange>(sheet_)->getRows());
   }
   uno::Reference<css::container::XIndexAccess> columns() {
-    return as<css::container::XIndexAccess>(
-        as<css::table::XColumnRowRange>(sheet_)->getColumns());
+    return as<css::container::XIndexAccess>(as<css::table::XColumnRowRange>(sheet_)->getColumns());
   }
   uno::Reference<css::sheet::XSpreadsheet> sheet_;
   uno::Reference<css::beans::XPropertySet> pageStyle_;
@@ -113,11 +112,16 @@ struct SheetRecipe {
 // bottom first: every machine lays the sheets out alike.
 void setPlainA4(const uno::Reference<css::beans::XPropertySet>& style) {
   const std::pair<const char*, uno::Any> settings[] = {
-      {"Width", uno::Any(sal_Int32(21000))},     {"Height", uno::Any(sal_Int32(29700))},
-      {"IsLandscape", uno::Any(false)},          {"LeftMargin", uno::Any(sal_Int32(2000))},
-      {"RightMargin", uno::Any(sal_Int32(2000))}, {"TopMargin", uno::Any(sal_Int32(2000))},
-      {"BottomMargin", uno::Any(sal_Int32(2000))}, {"HeaderIsOn", uno::Any(false)},
-      {"FooterIsOn", uno::Any(false)},           {"PrintDownFirst", uno::Any(true)},
+      {"Width", uno::Any(sal_Int32(21000))},
+      {"Height", uno::Any(sal_Int32(29700))},
+      {"IsLandscape", uno::Any(false)},
+      {"LeftMargin", uno::Any(sal_Int32(2000))},
+      {"RightMargin", uno::Any(sal_Int32(2000))},
+      {"TopMargin", uno::Any(sal_Int32(2000))},
+      {"BottomMargin", uno::Any(sal_Int32(2000))},
+      {"HeaderIsOn", uno::Any(false)},
+      {"FooterIsOn", uno::Any(false)},
+      {"PrintDownFirst", uno::Any(true)},
   };
   for (const auto& [name, value] : settings) {
     style->setPropertyValue(toUno(name), value);
@@ -139,17 +143,16 @@ void makeWorkbook(office::Office& office, const std::vector<SheetRecipe>& recipe
     } else {
       sheets->insertNewByName(toUno(recipes[i].layout.name), index);
     }
-    const auto sheet = as<css::sheet::XSpreadsheet>(
-        as<css::container::XIndexAccess>(sheets)->getByIndex(index));
+    const auto sheet =
+        as<css::sheet::XSpreadsheet>(as<css::container::XIndexAccess>(sheets)->getByIndex(index));
     const std::string styleName = "Quirevo " + std::to_string(i + 1);
-    pageStyles->insertByName(
-        toUno(styleName),
-        uno::Any(as<css::lang::XMultiServiceFactory>(document)->createInstance(
-            toUno("com.sun.star.style.PageStyle"))));
+    pageStyles->insertByName(toUno(styleName),
+                             uno::Any(as<css::lang::XMultiServiceFactory>(document)->createInstance(
+                                 toUno("com.sun.star.style.PageStyle"))));
     const auto style = as<css::beans::XPropertySet>(pageStyles->getByName(toUno(styleName)));
     setPlainA4(style);
     as<css::beans::XPropertySet>(sheet)->setPropertyValue(toUno("PageStyle"),
-                                                         uno::Any(toUno(styleName)));
+                                                          uno::Any(toUno(styleName)));
     SheetBuilder builder(sheet, style);
     recipes[i].build(builder);
   }
@@ -185,9 +188,7 @@ std::vector<SheetRecipe> layoutRecipes() {
          s.text(0, 0, "Area-1").text(7, 39, "Area-outside").printArea(0, 0, 2, 4);
        }},
       {{"Fit", {{"Fit-1", "Fit-end"}}},
-       [](SheetBuilder& s) {
-         s.text(0, 0, "Fit-1").text(11, 199, "Fit-end").fitToOnePage();
-       }},
+       [](SheetBuilder& s) { s.text(0, 0, "Fit-1").text(11, 199, "Fit-end").fitToOnePage(); }},
       {{"Empty", {}}, [](SheetBuilder&) {}},
       {{"Hidden", {}, {"Hidden-1"}}, [](SheetBuilder& s) { s.text(0, 0, "Hidden-1").hide(); }},
       {{"Итоги", {{"Итоги-1"}, {"Итоги-2"}}},
@@ -234,8 +235,9 @@ TestWorkbooks::TestWorkbooks() {
 
   office::Office office{OfficeOptions{}};
   office.request([&] {
-    makeWorkbook(office, layoutRecipes(),
-                 {{layoutsXlsx_.file, "Calc MS Excel 2007 XML"}, {layoutsXls_.file, "MS Excel 97"}});
+    makeWorkbook(
+        office, layoutRecipes(),
+        {{layoutsXlsx_.file, "Calc MS Excel 2007 XML"}, {layoutsXls_.file, "MS Excel 97"}});
     makeWorkbook(office, threeSheetRecipes(), {{threeSheets_.file, "Calc MS Excel 2007 XML"}});
   });
 }

@@ -56,10 +56,10 @@ TEST_F(TypicalRun, PrintsPageOneOfSheetsTwoAndThreeTwiceEach) {
   };
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(desktop.messages, std::vector<ShownMessage>{});
-  EXPECT_EQ(list, (std::vector<std::string>{
-                      "File information", "Sheet №1 - Sheets name: Summary - Num pages: 1",
-                      "Sheet №2 - Sheets name: Totals - Num pages: 3",
-                      "Sheet №3 - Sheets name: Notes - Num pages: 2"}));
+  EXPECT_EQ(list, (std::vector<std::string>{"File information",
+                                            "Sheet №1 - Sheets name: Summary - Num pages: 1",
+                                            "Sheet №2 - Sheets name: Totals - Num pages: 3",
+                                            "Sheet №3 - Sheets name: Notes - Num pages: 2"}));
   ASSERT_EQ(jobs.size(), 2u) << "one job per sheet";
   const std::pair<std::size_t, const char*> expected[] = {{0, "Totals-1"}, {1, "Notes-1"}};
   for (const auto& [job, text] : expected) {

@@ -15,7 +15,8 @@ build: deps
 	cmake --build $(NATIVE) -j$(JOBS)
 
 build-sanitize: deps
-	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DQUIREVO_SANITIZE=ON -DQUIREVO_BENCHMARKS=OFF
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DQUIREVO_SANITIZE=ON -DQUIREVO_BENCHMARKS=OFF \
+	  -DQUIREVO_OFFICE_TESTS=ON
 	cmake --build $(SANITIZE) -j$(JOBS)
 
 # The tests against the real office run in a stage of their own (mk/libreoffice.mk), one at a time.
@@ -24,7 +25,7 @@ test-native: build
 
 test-sanitize: build-sanitize
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --test-dir $(SANITIZE) --output-on-failure -j$(JOBS)
+	  ctest --test-dir $(SANITIZE) --output-on-failure -j$(JOBS) -LE office
 
 bench: build
 	scripts/run-benchmarks $(NATIVE) --benchmark_min_time=0.05

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <thread>
@@ -18,6 +19,20 @@
 namespace quirevo::testing {
 namespace {
 
+// Standard output of a command that may fail: a window listed a moment ago can be gone by the
+// time it is asked about.
+std::string outputOrNothing(const std::string& command) {
+  std::string output;
+  if (FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t read; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+      output.append(buffer, read);
+    }
+    pclose(pipe);
+  }
+  return output;
+}
+
 // Whether a window whose title holds the text is mapped and viewable on the display.
 bool windowShown(const std::string& title) {
   std::istringstream tree(commandOutput("xwininfo -root -tree"));
@@ -27,7 +42,7 @@ bool windowShown(const std::string& title) {
       continue;
     }
     const std::string window = line.substr(id, line.find(' ', id) - id);
-    if (commandOutput("xwininfo -id " + window).find("Map State: IsViewable") !=
+    if (outputOrNothing("xwininfo -id " + window).find("Map State: IsViewable") !=
         std::string::npos) {
       return true;
     }

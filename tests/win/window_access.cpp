@@ -128,6 +128,17 @@ void type(const std::wstring& characters) {
 
 namespace {
 
+// The pixels of the size x size square at the top left of a device context, row by row.
+std::vector<COLORREF> squareIn(HDC dc, int size) {
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      pixels.push_back(GetPixel(dc, x, y));
+    }
+  }
+  return pixels;
+}
+
 // The pixels of a square of the screen. Another process's window cannot be read through its own
 // DC here (it reads black), the screen can.
 std::vector<COLORREF> pixelsOf(HDC source, int left, int top, int size) {
@@ -135,12 +146,7 @@ std::vector<COLORREF> pixelsOf(HDC source, int left, int top, int size) {
   HBITMAP bitmap = CreateCompatibleBitmap(source, size, size);
   HGDIOBJ previous = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, size, size, source, left, top, SRCCOPY);
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < size; ++y) {
-    for (int x = 0; x < size; ++x) {
-      pixels.push_back(GetPixel(memory, x, y));
-    }
-  }
+  std::vector<COLORREF> pixels = squareIn(memory, size);
   SelectObject(memory, previous);
   DeleteObject(bitmap);
   DeleteDC(memory);
@@ -158,12 +164,7 @@ std::vector<COLORREF> drawnIcon(LPCWSTR id, COLORREF background, int size) {
   FillRect(memory, &all, brush);
   DeleteObject(brush);
   DrawIconEx(memory, 0, 0, LoadIconW(nullptr, id), size, size, 0, nullptr, DI_NORMAL);
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < size; ++y) {
-    for (int x = 0; x < size; ++x) {
-      pixels.push_back(GetPixel(memory, x, y));
-    }
-  }
+  std::vector<COLORREF> pixels = squareIn(memory, size);
   SelectObject(memory, previous);
   DeleteObject(bitmap);
   DeleteDC(memory);

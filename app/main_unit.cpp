@@ -6,7 +6,7 @@
 #include "platform/automation_factory.h"
 #include "platform/platform.h"
 #include "platform/printer_list.h"
-#include "workbook/late_binding.h"
+#include "automation/late_binding.h"
 #include "workbook/print_execution.h"
 #include "workbook/print_window.h"
 #include "workbook/spreadsheet_session.h"

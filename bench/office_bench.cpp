@@ -18,7 +18,7 @@
 #include "tests/libreoffice/test_workbooks.h"
 #include "tests/support/fake_platform.h"
 #include "ui/application.h"
-#include "workbook/dispatch_server.h"
+#include "automation/dispatch_server.h"
 #include "workbook/spreadsheet_session.h"
 
 namespace quirevo::testing {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string_view>
 
-#include "workbook/dispatch_ptr.h"
+#include "automation/dispatch_ptr.h"
 
 namespace quirevo {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "workbook/late_binding.h"
+#include "automation/late_binding.h"
 
 namespace quirevo {
 

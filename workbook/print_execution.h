@@ -1,7 +1,7 @@
 #pragma once
 
 #include "workbook/print_plan.h"
-#include "workbook/variant.h"
+#include "automation/variant.h"
 
 namespace quirevo {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workbook/variant.h"
+#include "automation/variant.h"
 
 namespace quirevo {
 

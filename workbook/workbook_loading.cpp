@@ -8,7 +8,7 @@
 #include "ui/edit.h"
 #include "ui/list_box.h"
 #include "workbook/information_texts.h"
-#include "workbook/late_binding.h"
+#include "automation/late_binding.h"
 
 namespace quirevo {
 

@@ -6,7 +6,7 @@
 
 #include <atomic>
 
-#include "workbook/dispatch.h"
+#include "automation/dispatch.h"
 
 namespace quirevo {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 namespace quirevo {
 

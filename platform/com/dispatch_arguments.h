@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/com/unique_bstr.h"
-#include "workbook/dispatch.h"
+#include "automation/dispatch.h"
 
 namespace quirevo {
 

@@ -1,13 +1,12 @@
 #include "platform/libreoffice/application_object.h"
 
+#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/sheets_object.h"
 #include "platform/libreoffice/workbook_object.h"
 #include "platform/libreoffice/workbooks_object.h"
 
 namespace quirevo::office {
-
-using Type = Variant::Type;
 
 ApplicationObject::ApplicationObject(const OfficeOptions& options)
     : OfficeObject(std::make_shared<Session>(options)) {}
@@ -18,16 +17,14 @@ ApplicationObject::~ApplicationObject() {
 
 const ServerMembers<ApplicationObject>& ApplicationObject::members() {
   static const ServerMembers<ApplicationObject> table{
-      {{"DisplayAlerts", {InvokeKind::Put}, {{"Value", {Type::Boolean}}}},
-       &ApplicationObject::putDisplayAlerts},
-      {{"Visible", {InvokeKind::Put}, {{"Value", {Type::Boolean}}}},
-       &ApplicationObject::putVisible},
-      {{"Workbooks", {InvokeKind::Get}}, &ApplicationObject::workbooks},
-      {{"ActiveWorkbook", {InvokeKind::Get}}, &ApplicationObject::activeWorkbook},
-      {{"Application", {InvokeKind::Get}}, &ApplicationObject::application},
-      {{"Sheets", {InvokeKind::Get}}, &ApplicationObject::sheets},
-      {{"Quit", {InvokeKind::Method}}, &ApplicationObject::quit},
-  };
+      spreadsheet::application(),
+      {{"DisplayAlerts", &ApplicationObject::putDisplayAlerts},
+       {"Visible", &ApplicationObject::putVisible},
+       {"Workbooks", &ApplicationObject::workbooks},
+       {"ActiveWorkbook", &ApplicationObject::activeWorkbook},
+       {"Application", &ApplicationObject::application},
+       {"Sheets", &ApplicationObject::sheets},
+       {"Quit", &ApplicationObject::quit}}};
   return table;
 }
 

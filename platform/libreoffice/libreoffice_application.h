@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/libreoffice/office_options.h"
-#include "workbook/dispatch_ptr.h"
+#include "automation/dispatch_ptr.h"
 
 namespace quirevo {
 

@@ -13,7 +13,7 @@
 #include "platform/libreoffice/office_process.h"
 #include "platform/libreoffice/private_folder.h"
 #include "platform/libreoffice/uno_bootstrap.h"
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 namespace quirevo::office {
 

@@ -5,7 +5,7 @@
 
 #include <com/sun/star/uno/Exception.hpp>
 
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 namespace quirevo::office {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "platform/libreoffice/session.h"
-#include "workbook/dispatch_server.h"
+#include "automation/dispatch_server.h"
 
 namespace quirevo::office {
 

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <thread>
 
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 extern char** environ;
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <string_view>
 
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 namespace quirevo::office {
 

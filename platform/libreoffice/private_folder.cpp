@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 namespace quirevo::office {
 

@@ -2,6 +2,7 @@
 
 #include <com/sun/star/container/XNamed.hpp>
 
+#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/page_setup_object.h"
 #include "platform/libreoffice/sheet_printer.h"
@@ -9,27 +10,13 @@
 
 namespace quirevo::office {
 
-using Type = Variant::Type;
-
-namespace {
-enum PrintOutArgument { kFrom, kTo, kCopies, kPreview, kActivePrinter, kPrintToFile, kCollate };
-}  // namespace
+using namespace spreadsheet;
 
 const ServerMembers<SheetObject>& SheetObject::members() {
-  static const ServerMembers<SheetObject> table{
-      {{"name", {InvokeKind::Get}}, &SheetObject::name},
-      {{"PageSetup", {InvokeKind::Get}}, &SheetObject::pageSetup},
-      {{"PrintOut",
-        {InvokeKind::Method},
-        {{"From", {Type::Integer, Type::IntegerRef}},
-         {"To", {Type::Integer, Type::IntegerRef}},
-         {"Copies", {Type::Integer, Type::IntegerRef}},
-         {"Preview", {Type::Boolean}},
-         {"ActivePrinter", {Type::String, Type::StringRef}},
-         {"PrintToFile", {Type::Boolean}},
-         {"Collate", {Type::Boolean}}}},
-       &SheetObject::printOut},
-  };
+  static const ServerMembers<SheetObject> table{spreadsheet::sheet(),
+                                                {{"name", &SheetObject::name},
+                                                 {"PageSetup", &SheetObject::pageSetup},
+                                                 {"PrintOut", &SheetObject::printOut}}};
   return table;
 }
 

@@ -3,12 +3,11 @@
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
 
+#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/sheet_object.h"
 
 namespace quirevo::office {
-
-using Type = Variant::Type;
 
 namespace {
 
@@ -24,10 +23,7 @@ css::uno::Reference<css::container::XIndexAccess> sheetsOf(
 
 const ServerMembers<SheetsObject>& SheetsObject::members() {
   static const ServerMembers<SheetsObject> table{
-      {{"count", {InvokeKind::Get}}, &SheetsObject::count},
-      {{"Item", {InvokeKind::IndexedGet}, {{"Index", {Type::Integer, Type::IntegerRef}}}},
-       &SheetsObject::item},
-  };
+      spreadsheet::sheets(), {{"count", &SheetsObject::count}, {"Item", &SheetsObject::item}}};
   return table;
 }
 

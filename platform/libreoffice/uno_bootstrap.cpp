@@ -7,7 +7,7 @@
 
 #include "platform/libreoffice/file_url.h"
 #include "platform/libreoffice/uno_text.h"
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 namespace quirevo::office {
 

@@ -2,13 +2,14 @@
 
 #include <com/sun/star/util/XCloseable.hpp>
 
+#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/office_failure.h"
 
 namespace quirevo::office {
 
 const ServerMembers<WorkbookObject>& WorkbookObject::members() {
-  static const ServerMembers<WorkbookObject> table{
-      {{"Close", {InvokeKind::Method}}, &WorkbookObject::close}};
+  static const ServerMembers<WorkbookObject> table{spreadsheet::workbook(),
+                                                   {{"Close", &WorkbookObject::close}}};
   return table;
 }
 

@@ -1,17 +1,13 @@
 #include "platform/libreoffice/workbooks_object.h"
 
+#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/document_loader.h"
 
 namespace quirevo::office {
 
-using Type = Variant::Type;
-
 const ServerMembers<WorkbooksObject>& WorkbooksObject::members() {
   static const ServerMembers<WorkbooksObject> table{
-      {{"Add", {InvokeKind::Method}}, &WorkbooksObject::add},
-      {{"Open", {InvokeKind::Method}, {{"Filename", {Type::String, Type::StringRef}}}},
-       &WorkbooksObject::open},
-  };
+      spreadsheet::workbooks(), {{"Add", &WorkbooksObject::add}, {"Open", &WorkbooksObject::open}}};
   return table;
 }
 

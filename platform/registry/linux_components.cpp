@@ -1,7 +1,7 @@
 #include "platform/registry/linux_components.h"
 
+#include "automation/automation_error.h"
 #include "platform/registry/component_registry.h"
-#include "workbook/automation_error.h"
 #ifdef QUIREVO_WITH_LIBREOFFICE
 #include "platform/libreoffice/libreoffice_application.h"
 #endif

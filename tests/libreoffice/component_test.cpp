@@ -10,7 +10,7 @@
 
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_session.h"
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 namespace quirevo::testing {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/libreoffice/libreoffice_application.h"
-#include "workbook/late_binding.h"
-#include "workbook/variant.h"
+#include "automation/late_binding.h"
+#include "automation/variant.h"
 
 namespace quirevo::testing {
 

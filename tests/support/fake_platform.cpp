@@ -2,7 +2,7 @@
 
 #include "ui/form.h"
 #include "ui/utf8.h"
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 namespace quirevo::testing {
 

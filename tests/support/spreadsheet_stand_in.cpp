@@ -1,23 +1,15 @@
 #include "tests/support/spreadsheet_stand_in.h"
 
-#include <algorithm>
 #include <map>
 
-#include "workbook/automation_error.h"
-#include "workbook/dispatch_server.h"
+#include "automation/ascii_case.h"
+#include "automation/automation_error.h"
+#include "automation/dispatch_server.h"
+#include "automation/spreadsheet_schema.h"
 
 namespace quirevo::testing {
 
-using Type = Variant::Type;
-
 namespace {
-
-std::string lower(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-  return out;
-}
 
 struct Book {
   std::string fileName;
@@ -94,7 +86,7 @@ class StandInObject : public DispatchServer<Self> {
     }
     state_->log.push_back(std::move(request));
 
-    const auto failure = state_->failures.find(lower(member.name));
+    const auto failure = state_->failures.find(asciiLower(member.name));
     if (failure != state_->failures.end()) {
       Failure& f = failure->second;
       if (f.skip > 0) {
@@ -125,8 +117,8 @@ class PagesObject : public StandInObject<PagesObject> {
   PagesObject(std::shared_ptr<State> state, Variant count)
       : StandInObject(std::move(state)), count_(std::move(count)) {}
   static const ServerMembers<PagesObject>& members() {
-    static const ServerMembers<PagesObject> table{
-        {{"Count", {InvokeKind::Get}}, &PagesObject::count}};
+    static const ServerMembers<PagesObject> table{spreadsheet::pages(),
+                                                  {{"Count", &PagesObject::count}}};
     return table;
   }
 
@@ -140,8 +132,8 @@ class PageSetupObject : public StandInObject<PageSetupObject> {
   PageSetupObject(std::shared_ptr<State> state, Variant pages)
       : StandInObject(std::move(state)), pages_(std::move(pages)) {}
   static const ServerMembers<PageSetupObject>& members() {
-    static const ServerMembers<PageSetupObject> table{
-        {{"Pages", {InvokeKind::Get}}, &PageSetupObject::pages}};
+    static const ServerMembers<PageSetupObject> table{spreadsheet::pageSetup(),
+                                                      {{"Pages", &PageSetupObject::pages}}};
     return table;
   }
 
@@ -157,20 +149,10 @@ class SheetObject : public StandInObject<SheetObject> {
   SheetObject(std::shared_ptr<State> state, std::shared_ptr<Book> book, int index)
       : StandInObject(std::move(state)), book_(std::move(book)), index_(index) {}
   static const ServerMembers<SheetObject>& members() {
-    static const ServerMembers<SheetObject> table{
-        {{"name", {InvokeKind::Get}}, &SheetObject::name},
-        {{"PageSetup", {InvokeKind::Get}}, &SheetObject::pageSetup},
-        {{"PrintOut",
-          {InvokeKind::Method},
-          {{"From", {Type::Integer, Type::IntegerRef}},
-           {"To", {Type::IntegerRef}},
-           {"Copies", {Type::IntegerRef}},
-           {"Preview", {Type::Boolean}},
-           {"ActivePrinter", {Type::StringRef}},
-           {"PrintToFile", {Type::Boolean}},
-           {"Collate", {Type::Boolean}}}},
-         &SheetObject::printOut},
-    };
+    static const ServerMembers<SheetObject> table{spreadsheet::sheet(),
+                                                  {{"name", &SheetObject::name},
+                                                   {"PageSetup", &SheetObject::pageSetup},
+                                                   {"PrintOut", &SheetObject::printOut}}};
     return table;
   }
 
@@ -183,9 +165,11 @@ class SheetObject : public StandInObject<SheetObject> {
     return Variant::object(makeDispatch<PageSetupObject>(sharedState(), content().pages));
   }
   Variant printOut(const BoundArguments& a) {
-    state().printJobs.push_back({book_->fileName, index_, a[0].integerValue(), a[1].integerValue(),
-                                 a[2].integerValue(), a[3].booleanValue(), a[4].stringValue(),
-                                 a[5].booleanValue(), a[6].booleanValue()});
+    using namespace spreadsheet;
+    state().printJobs.push_back({book_->fileName, index_, a[kFrom].integerValue(),
+                                 a[kTo].integerValue(), a[kCopies].integerValue(),
+                                 a[kPreview].booleanValue(), a[kActivePrinter].stringValue(),
+                                 a[kPrintToFile].booleanValue(), a[kCollate].booleanValue()});
     return {};
   }
   std::shared_ptr<Book> book_;
@@ -198,10 +182,7 @@ class SheetsObject : public StandInObject<SheetsObject> {
       : StandInObject(std::move(state)), book_(std::move(book)) {}
   static const ServerMembers<SheetsObject>& members() {
     static const ServerMembers<SheetsObject> table{
-        {{"count", {InvokeKind::Get}}, &SheetsObject::count},
-        {{"Item", {InvokeKind::IndexedGet}, {{"Index", {Type::Integer, Type::IntegerRef}}}},
-         &SheetsObject::item},
-    };
+        spreadsheet::sheets(), {{"count", &SheetsObject::count}, {"Item", &SheetsObject::item}}};
     return table;
   }
 
@@ -227,8 +208,8 @@ class WorkbookObject : public StandInObject<WorkbookObject> {
   WorkbookObject(std::shared_ptr<State> state, std::shared_ptr<Book> book)
       : StandInObject(std::move(state)), book_(std::move(book)) {}
   static const ServerMembers<WorkbookObject>& members() {
-    static const ServerMembers<WorkbookObject> table{
-        {{"Close", {InvokeKind::Method}}, &WorkbookObject::close}};
+    static const ServerMembers<WorkbookObject> table{spreadsheet::workbook(),
+                                                     {{"Close", &WorkbookObject::close}}};
     return table;
   }
 
@@ -245,9 +226,8 @@ class WorkbooksObject : public StandInObject<WorkbooksObject> {
   using StandInObject::StandInObject;
   static const ServerMembers<WorkbooksObject>& members() {
     static const ServerMembers<WorkbooksObject> table{
-        {{"Add", {InvokeKind::Method}}, &WorkbooksObject::add},
-        {{"Open", {InvokeKind::Method}, {{"Filename", {Type::String}}}}, &WorkbooksObject::open},
-    };
+        spreadsheet::workbooks(),
+        {{"Add", &WorkbooksObject::add}, {"Open", &WorkbooksObject::open}}};
     return table;
   }
 
@@ -274,16 +254,14 @@ class ApplicationObject : public StandInObject<ApplicationObject> {
   using StandInObject::StandInObject;
   static const ServerMembers<ApplicationObject>& members() {
     static const ServerMembers<ApplicationObject> table{
-        {{"DisplayAlerts", {InvokeKind::Put}, {{"Value", {Type::Boolean}}}},
-         &ApplicationObject::putDisplayAlerts},
-        {{"Visible", {InvokeKind::Put}, {{"Value", {Type::Boolean}}}},
-         &ApplicationObject::putVisible},
-        {{"Workbooks", {InvokeKind::Get}}, &ApplicationObject::workbooks},
-        {{"ActiveWorkbook", {InvokeKind::Get}}, &ApplicationObject::activeWorkbook},
-        {{"Application", {InvokeKind::Get}}, &ApplicationObject::application},
-        {{"Sheets", {InvokeKind::Get}}, &ApplicationObject::sheets},
-        {{"Quit", {InvokeKind::Method}}, &ApplicationObject::quit},
-    };
+        spreadsheet::application(),
+        {{"DisplayAlerts", &ApplicationObject::putDisplayAlerts},
+         {"Visible", &ApplicationObject::putVisible},
+         {"Workbooks", &ApplicationObject::workbooks},
+         {"ActiveWorkbook", &ApplicationObject::activeWorkbook},
+         {"Application", &ApplicationObject::application},
+         {"Sheets", &ApplicationObject::sheets},
+         {"Quit", &ApplicationObject::quit}}};
     return table;
   }
 
@@ -348,7 +326,7 @@ DispatchPtr SpreadsheetStandIn::createApplication() {
 }
 
 void SpreadsheetStandIn::failAt(std::string member, std::string description, int skip, int times) {
-  state_->failures[lower(member)] = {std::move(description), skip, times};
+  state_->failures[asciiLower(member)] = {std::move(description), skip, times};
 }
 
 void SpreadsheetStandIn::clearFailures() {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "workbook/dispatch.h"
-#include "workbook/variant.h"
+#include "automation/dispatch.h"
+#include "automation/variant.h"
 
 namespace quirevo::testing {
 

@@ -6,8 +6,8 @@
 
 #include "platform/com/com_apartment.h"
 #include "tests/win/recording_dispatch.h"
-#include "workbook/automation_error.h"
-#include "workbook/late_binding.h"
+#include "automation/automation_error.h"
+#include "automation/late_binding.h"
 
 namespace quirevo::testing {
 namespace {

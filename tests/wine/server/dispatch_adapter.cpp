@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "automation/automation_error.h"
+#include "automation/dispatch.h"
 #include "platform/com/unique_bstr.h"
 #include "platform/com/wide_text.h"
 #include "tests/wine/server/server_arguments.h"
-#include "workbook/automation_error.h"
-#include "workbook/dispatch.h"
 
 namespace quirevo::testing {
 

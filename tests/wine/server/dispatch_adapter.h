@@ -8,7 +8,7 @@
 #include <string>
 
 #include "tests/wine/server/server_context.h"
-#include "workbook/dispatch_ptr.h"
+#include "automation/dispatch_ptr.h"
 
 namespace quirevo::testing {
 

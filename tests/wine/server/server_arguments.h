@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "workbook/dispatch.h"
+#include "automation/dispatch.h"
 
 namespace quirevo::testing {
 

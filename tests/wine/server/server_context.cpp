@@ -1,5 +1,7 @@
 #include "tests/wine/server/server_context.h"
 
+#include "automation/ascii_case.h"
+
 namespace quirevo::testing {
 
 ServerContext::ServerContext(const ServerSettings& settings)
@@ -18,11 +20,7 @@ ServerContext::~ServerContext() {
 }
 
 bool ServerContext::rejectAsBusy(const std::string& member) {
-  std::string key = member;
-  for (char& c : key) {
-    c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-  }
-  const auto busy = busyCalls_.find(key);
+  const auto busy = busyCalls_.find(asciiLower(member));
   if (busy == busyCalls_.end() || busy->second == 0) {
     return false;
   }

@@ -5,16 +5,11 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "automation/ascii_case.h"
+
 namespace quirevo::testing {
 
 namespace {
-
-std::string lower(std::string text) {
-  for (char& c : text) {
-    c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-  }
-  return text;
-}
 
 // The rest of the line after the fields already read, less the one separating blank.
 std::string rest(std::istringstream& fields) {
@@ -58,7 +53,7 @@ ServerSettings parseServerSettings(const std::string& text) {
       std::string member;
       int calls = 0;
       ok = static_cast<bool>(fields >> member >> calls);
-      settings.busyCalls[lower(member)] = calls;
+      settings.busyCalls[asciiLower(member)] = calls;
     } else {
       ok = false;
     }

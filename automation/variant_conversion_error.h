@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "workbook/variant.h"
+#include "automation/variant.h"
 
 namespace quirevo {
 

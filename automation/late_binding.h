@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "workbook/dispatch.h"
-#include "workbook/variant.h"
+#include "automation/dispatch.h"
+#include "automation/variant.h"
 
 namespace quirevo {
 

@@ -1,21 +1,16 @@
-#include "workbook/member_table.h"
+#include "automation/member_table.h"
 
 #include <algorithm>
 
-#include "workbook/automation_error.h"
+#include "automation/ascii_case.h"
+#include "automation/automation_error.h"
 
 namespace quirevo {
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::vector<DispId> MemberTable::idsOfNames(std::string_view member,
                                             std::span<const std::string_view> argumentNames) const {
   const auto found = std::find_if(members_.begin(), members_.end(), [&](const MemberSignature& m) {
-    return equalsIgnoringCase(m.name, member);
+    return equalsIgnoringAsciiCase(m.name, member);
   });
   if (found == members_.end()) {
     throw memberNotSupported(member);
@@ -27,7 +22,7 @@ std::vector<DispId> MemberTable::idsOfNames(std::string_view member,
     const auto& parameters = found->parameters;
     const auto parameter =
         std::find_if(parameters.begin(), parameters.end(),
-                     [&](const Parameter& p) { return equalsIgnoringCase(p.name, argument); });
+                     [&](const Parameter& p) { return equalsIgnoringAsciiCase(p.name, argument); });
     if (parameter == parameters.end()) {
       throw memberNotSupported(member);
     }

@@ -1,8 +1,8 @@
-#include "workbook/late_binding.h"
+#include "automation/late_binding.h"
 
 #include <vector>
 
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 namespace quirevo {
 

@@ -1,4 +1,4 @@
-#include "workbook/automation_error.h"
+#include "automation/automation_error.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
-#include "workbook/variant.h"
+#include "automation/variant.h"
 
 #include <gtest/gtest.h>
 
-#include "workbook/variant_conversion_error.h"
+#include "automation/variant_conversion_error.h"
 
 namespace quirevo {
 namespace {

@@ -1,9 +1,9 @@
-#include "workbook/variant.h"
+#include "automation/variant.h"
 
 #include <charconv>
 #include <stdexcept>
 
-#include "workbook/variant_conversion_error.h"
+#include "automation/variant_conversion_error.h"
 
 namespace quirevo {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "workbook/dispatch_ptr.h"
-#include "workbook/variant.h"
+#include "automation/dispatch_ptr.h"
+#include "automation/variant.h"
 
 namespace quirevo {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "workbook/dispatch.h"
-#include "workbook/variant.h"
+#include "automation/dispatch.h"
+#include "automation/variant.h"
 
 namespace quirevo {
 
@@ -51,6 +51,12 @@ struct MemberSignature {
   std::vector<Parameter> parameters = {};
 };
 
+// One kind of object a server offers: its name and its members.
+struct ObjectSchema {
+  std::string_view name;
+  std::vector<MemberSignature> members;
+};
+
 // A call's arguments bound to the member's parameters, positional and named alike.
 class BoundArguments {
  public:
@@ -79,7 +85,5 @@ class MemberTable {
  private:
   std::vector<MemberSignature> members_;
 };
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace quirevo

@@ -1,4 +1,4 @@
-#include "workbook/dispatch.h"
+#include "automation/dispatch.h"
 
 #include <utility>
 

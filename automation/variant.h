@@ -4,7 +4,7 @@
 #include <string>
 #include <variant>
 
-#include "workbook/dispatch_ptr.h"
+#include "automation/dispatch_ptr.h"
 
 namespace quirevo {
 

@@ -10,8 +10,8 @@
 
 #include "app/main_unit.h"
 #include "app/quirevo.h"
+#include "platform/libreoffice/libreoffice_application.h"
 #include "platform/registry/component_registry.h"
-#include "platform/registry/linux_components.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/support/fake_platform.h"
@@ -65,7 +65,7 @@ bool becomes(bool shown, const std::string& title) {
 TEST(Preview, ShowsTheOfficeWindowWithTheWorkbookAndHidesItAgain) {
   ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under xvfb-run";
   ComponentRegistry components;
-  registerLinuxComponents(components);
+  components.add("Excel.Application", [] { return createLibreOfficeApplication(); });
   FakePrinters printers;
   printers.printer = PrintServer::kPrinter;
   FakeDesktop desktop;

@@ -4,8 +4,8 @@
 
 #include "app/main_unit.h"
 #include "app/quirevo.h"
+#include "platform/libreoffice/libreoffice_application.h"
 #include "platform/registry/component_registry.h"
-#include "platform/registry/linux_components.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/support/fake_platform.h"
@@ -17,7 +17,7 @@ namespace {
 class TypicalRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    registerLinuxComponents(components);
+    components.add("Excel.Application", [] { return createLibreOfficeApplication(); });
     printers.printer = PrintServer::kPrinter;
   }
   void TearDown() override {

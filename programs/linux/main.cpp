@@ -1,15 +1,15 @@
 // The Linux program: Qt for the window, CUPS for the printer, libxml2 for the language files,
-// built-in automation components.
+// LibreOffice Calc as the spreadsheet application.
 #include <QApplication>
 
 #include "app/quirevo.h"
 #include "platform/cups/cups_printer_list.h"
+#include "platform/libreoffice/libreoffice_application.h"
 #include "platform/libxml2/libxml2_parser.h"
 #include "platform/platform.h"
 #include "platform/qt/classic_look.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/registry/component_registry.h"
-#include "platform/registry/linux_components.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   quirevo::QtDesktop desktop;
   quirevo::CupsPrinterList printers;
   quirevo::ComponentRegistry components;
-  quirevo::registerLinuxComponents(components);
+  components.add("Excel.Application", [] { return quirevo::createLibreOfficeApplication(); });
   quirevo::LibXml2Parser xml;
   quirevo::Platform platform{components, printers, desktop, &xml};
   return quirevo::Quirevo(platform);

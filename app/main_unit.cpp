@@ -2,14 +2,15 @@
 
 #include <stdexcept>
 
+#include "app/print_controls.h"
+#include "app/spreadsheet_session.h"
+#include "app/workbook_controls.h"
+#include "automation/late_binding.h"
 #include "i18n/language_file.h"
 #include "platform/automation_factory.h"
 #include "platform/platform.h"
 #include "platform/printer_list.h"
-#include "automation/late_binding.h"
 #include "workbook/print_execution.h"
-#include "workbook/print_window.h"
-#include "workbook/spreadsheet_session.h"
 #include "workbook/workbook_loading.h"
 
 namespace quirevo {
@@ -131,7 +132,8 @@ void TForm1::RadioButton2Click(Control&) {
 }
 
 void TForm1::Edit1Change(Control&) {
-  loadNamedWorkbook(spreadsheetSession(), {Edit1, BitBtn1, ComboBox1, ListBox1});
+  WorkbookControls window(Edit1, BitBtn1, ComboBox1, ListBox1);
+  loadNamedWorkbook(spreadsheetSession(), window);
 }
 
 void TForm1::BitBtn1Click(Control&) {

@@ -1,28 +1,24 @@
 #include "app/quirevo.h"
 
 #include "app/main_unit.h"
+#include "app/spreadsheet_session.h"
 #include "platform/automation_factory.h"
 #include "platform/platform.h"
 #include "ui/application.h"
-#include "workbook/spreadsheet_session.h"
 
 namespace quirevo {
 
 int Quirevo(Platform& platform) {
-  spreadsheetSession().clear();
-  {
-    const auto apartment = platform.automation.enterApartment();
-    Application application(platform.desktop);
-    {
-      TForm1 form(application, platform);
-      Form1 = &form;
-      form.create();
-      application.run(form);
-      Form1 = nullptr;
-    }
-    // The module's finalisation: the session's reference goes before the apartment does.
-    spreadsheetSession().clear();
-  }
+  const auto apartment = platform.automation.enterApartment();
+  // The module's finalisation: the session's reference goes after the window and before the
+  // apartment does.
+  const SpreadsheetSessionLifetime session;
+  Application application(platform.desktop);
+  TForm1 form(application, platform);
+  Form1 = &form;
+  form.create();
+  application.run(form);
+  Form1 = nullptr;
   return 0;
 }
 

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "app/main_unit.h"
+#include "app/spreadsheet_session.h"
+#include "automation/dispatch_server.h"
 #include "platform/libreoffice/libreoffice_application.h"
 #include "platform/registry/component_registry.h"
 #include "tests/libreoffice/office_session.h"
@@ -18,8 +20,6 @@
 #include "tests/libreoffice/test_workbooks.h"
 #include "tests/support/fake_platform.h"
 #include "ui/application.h"
-#include "automation/dispatch_server.h"
-#include "workbook/spreadsheet_session.h"
 
 namespace quirevo::testing {
 namespace {
@@ -106,8 +106,8 @@ void BM_Edit1ChangeListing100Sheets(benchmark::State& state) {
   printers.printer = PrintServer::kPrinter;
   FakeDesktop desktop;
   Platform platform{components, printers, desktop, nullptr};
-  spreadsheetSession().clear();
   {
+    const SpreadsheetSessionLifetime session;
     Application application{desktop};
     TForm1 form{application, platform};
     form.create();
@@ -132,7 +132,6 @@ void BM_Edit1ChangeListing100Sheets(benchmark::State& state) {
       }
     }
   }
-  spreadsheetSession().clear();
 }
 BENCHMARK(BM_Edit1ChangeListing100Sheets)->Unit(benchmark::kMillisecond)->Iterations(5);
 

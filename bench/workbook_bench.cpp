@@ -9,9 +9,9 @@
 #include <string>
 
 #include "app/main_unit.h"
+#include "app/spreadsheet_session.h"
 #include "tests/support/fake_platform.h"
 #include "ui/application.h"
-#include "workbook/spreadsheet_session.h"
 
 namespace quirevo::testing {
 namespace {
@@ -28,16 +28,15 @@ WorkbookContent sheets(int count, int pagesEach) {
 class Window {
  public:
   explicit Window(WorkbookContent startUpWorkbook) {
-    spreadsheetSession().clear();
     fake.standIn.setNewWorkbook(std::move(startUpWorkbook));
     form.create();
   }
-  ~Window() { spreadsheetSession().clear(); }
 
   // Anything but a clean run would measure the wrong thing.
   bool clean() const { return fake.desktop.messages.empty(); }
 
   FakePlatform fake;
+  SpreadsheetSessionLifetime session;
   Application application{fake.desktop};
   TForm1 form{application, fake.platform};
 };

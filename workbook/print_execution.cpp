@@ -3,6 +3,7 @@
 #include <string>
 
 #include "automation/late_binding.h"
+#include "workbook/sheet_queries.h"
 
 namespace quirevo {
 
@@ -13,16 +14,10 @@ class SessionPrintTarget final : public PrintTarget {
   SessionPrintTarget(const Variant& session, std::string printer)
       : session_(session), printer_(std::move(printer)) {}
 
-  std::int32_t sheetCount() override { return late(session_).get("Sheets").get("count").toInt32(); }
+  std::int32_t sheetCount() override { return quirevo::sheetCount(session_); }
 
   std::int32_t pageCount(std::int32_t sheet) override {
-    return late(session_)
-        .get("Sheets")
-        .indexedGet("Item", Variant::integerRef(sheet))
-        .get("PageSetup")
-        .get("Pages")
-        .get("Count")
-        .toInt32();
+    return pageCountNamingSheetByReference(session_, sheet);
   }
 
   void print(const PrintRequest& request) override {

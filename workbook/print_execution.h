@@ -1,7 +1,7 @@
 #pragma once
 
-#include "workbook/print_plan.h"
 #include "automation/variant.h"
+#include "workbook/print_plan.h"
 
 namespace quirevo {
 

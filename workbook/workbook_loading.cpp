@@ -3,46 +3,21 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/button.h"
-#include "ui/combo_box.h"
-#include "ui/edit.h"
-#include "ui/list_box.h"
-#include "workbook/information_texts.h"
 #include "automation/late_binding.h"
+#include "workbook/information_texts.h"
+#include "workbook/sheet_queries.h"
 
 namespace quirevo {
 
-namespace {
-
-std::string sheetName(const Variant& session, std::int32_t sheet) {
-  return late(session)
-      .get("Sheets")
-      .indexedGet("Item", Variant::integer(sheet))
-      .get("name")
-      .toText();
-}
-
-std::int32_t pageCount(const Variant& session, std::int32_t sheet) {
-  return late(session)
-      .get("Sheets")
-      .indexedGet("Item", Variant::integer(sheet))
-      .get("PageSetup")
-      .get("Pages")
-      .get("Count")
-      .toInt32();
-}
-
-}  // namespace
-
-void loadNamedWorkbook(const Variant& session, const WorkbookWindow& window) {
-  const std::string fileName = window.fileField.text();
+void loadNamedWorkbook(const Variant& session, WorkbookView& window) {
+  const std::string fileName = window.fileName();
   if (fileName.empty()) {
-    window.printButton.setEnabled(false);
-    window.informationList.clear();
+    window.setPrintEnabled(false);
+    window.clearInformation();
     return;
   }
   // Enabled before any request, so it stays enabled whichever request fails.
-  window.printButton.setEnabled(true);
+  window.setPrintEnabled(true);
 
   const LateBound activeWorkbook = late(session).get("ActiveWorkbook");
   // After a failed open no workbook is active; the open still goes ahead, so a path typed by
@@ -53,22 +28,22 @@ void loadNamedWorkbook(const Variant& session, const WorkbookWindow& window) {
   const NamedValue fileNameArgument{"Filename", Variant::string(fileName)};
   late(session).get("Workbooks").call("Open", {}, {&fileNameArgument, 1});
 
-  window.informationList.clear();
-  const InformationTexts* texts = informationTexts(window.languageBox.itemIndex());
+  window.clearInformation();
+  const InformationTexts* texts = informationTexts(window.languageIndex());
   if (texts == nullptr) {
     return;
   }
-  window.informationList.addItem(std::string(texts->heading));
-  const std::int32_t sheetCount = late(session).get("Sheets").get("count").toInt32();
+  window.addInformation(std::string(texts->heading));
+  const std::int32_t sheets = sheetCount(session);
   // 64-bit so a count of INT32_MAX cannot overflow the loop.
-  for (std::int64_t i = 1; i <= sheetCount; ++i) {
+  for (std::int64_t i = 1; i <= sheets; ++i) {
     const auto sheet = static_cast<std::int32_t>(i);
     std::string line =
         std::string(texts->sheetPrefix) + std::to_string(sheet) + std::string(texts->nameLabel);
     line += sheetName(session, sheet);
     line += texts->pagesLabel;
-    line += std::to_string(pageCount(session, sheet));
-    window.informationList.addItem(std::move(line));
+    line += std::to_string(pageCountNamingSheetByValue(session, sheet));
+    window.addInformation(std::move(line));
   }
 }
 

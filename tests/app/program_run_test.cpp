@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/main_unit.h"
+#include "app/spreadsheet_session.h"
 #include "tests/support/fake_platform.h"
-#include "workbook/spreadsheet_session.h"
 
 namespace quirevo::testing {
 namespace {
@@ -13,8 +13,6 @@ using Requests = std::vector<std::string>;
 
 class ProgramRunTest : public ::testing::Test {
  protected:
-  void SetUp() override { spreadsheetSession().clear(); }
-  void TearDown() override { spreadsheetSession().clear(); }
   FakePlatform fake;
 };
 

@@ -9,7 +9,7 @@
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/support/fake_platform.h"
-#include "workbook/spreadsheet_session.h"
+#include "app/spreadsheet_session.h"
 
 namespace quirevo::testing {
 namespace {

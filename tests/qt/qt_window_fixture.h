@@ -12,12 +12,13 @@
 #include <vector>
 
 #include "app/main_unit.h"
+#include "app/spreadsheet_session.h"
 #include "platform/qt/native_form.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_text.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/no_reference_left.h"
 #include "ui/application.h"
-#include "workbook/spreadsheet_session.h"
 
 namespace quirevo::testing {
 
@@ -49,7 +50,6 @@ class RecordingQtDesktop : public QtDesktop {
 class QtWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    spreadsheetSession().clear();
     form = std::make_unique<TForm1>(application, platform);
     form->create();
     native = std::make_unique<NativeForm>(*form);
@@ -60,12 +60,7 @@ class QtWindowTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&native->window()));
   }
 
-  void TearDown() override {
-    native.reset();
-    form.reset();
-    spreadsheetSession().clear();
-    EXPECT_EQ(fake.standIn.liveReferences(), 0);
-  }
+  void TearDown() override { native.reset(); }
 
   template <class Widget = QWidget>
   Widget* widget(const Control& control) {
@@ -74,7 +69,10 @@ class QtWindowTest : public ::testing::Test {
     return found;
   }
 
+  // Destroyed in reverse: the native window, the window, the session, then the leak check.
   FakePlatform fake;
+  NoReferenceLeft leakCheck{fake.standIn};
+  SpreadsheetSessionLifetime session;
   RecordingQtDesktop desktop;
   Platform platform{fake.automation, fake.printers, desktop, fake.xml.get()};
   Application application{desktop};

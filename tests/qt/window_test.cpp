@@ -84,9 +84,6 @@ TEST_F(QtWindowTest, DestroyingTheWindowLeavesTheFormWithoutPeers) {
 // The event loop of the desktop ends when the form is closed, by the close box or by "Close".
 class QtDesktopRunTest : public ::testing::Test {
  protected:
-  void SetUp() override { spreadsheetSession().clear(); }
-  void TearDown() override { spreadsheetSession().clear(); }
-
   static FormWindow* shownWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       if (auto* window = dynamic_cast<FormWindow*>(widget); window && window->isVisible()) {
@@ -97,6 +94,7 @@ class QtDesktopRunTest : public ::testing::Test {
   }
 
   FakePlatform fake;
+  SpreadsheetSessionLifetime session;
   RecordingQtDesktop desktop;
   Platform platform{fake.automation, fake.printers, desktop, fake.xml.get()};
   Application application{desktop};

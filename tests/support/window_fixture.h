@@ -5,9 +5,10 @@
 #include <memory>
 
 #include "app/main_unit.h"
+#include "app/spreadsheet_session.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/no_reference_left.h"
 #include "ui/application.h"
-#include "workbook/spreadsheet_session.h"
 
 namespace quirevo::testing {
 
@@ -15,16 +16,7 @@ namespace quirevo::testing {
 // "Excel.Application". Checks at the end that no reference to the stand-in is left.
 class WindowFixture : public ::testing::Test {
  protected:
-  void SetUp() override {
-    spreadsheetSession().clear();
-    form = std::make_unique<TForm1>(application, fake.platform);
-  }
-
-  void TearDown() override {
-    form.reset();
-    spreadsheetSession().clear();
-    EXPECT_EQ(standIn().liveReferences(), 0) << "references to the spreadsheet application leaked";
-  }
+  void SetUp() override { form = std::make_unique<TForm1>(application, fake.platform); }
 
   // Runs the create handler as start-up does, then forgets its requests.
   void start() {
@@ -42,7 +34,10 @@ class WindowFixture : public ::testing::Test {
   std::vector<ShownMessage>& messages() { return fake.desktop.messages; }
   TForm1& window() { return *form; }
 
+  // Destroyed in reverse: the window, then the session, then the check that nothing is left.
   FakePlatform fake;
+  NoReferenceLeft leakCheck{fake.standIn};
+  SpreadsheetSessionLifetime session;
   Application application{fake.desktop};
   std::unique_ptr<TForm1> form;
 };

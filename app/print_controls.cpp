@@ -1,4 +1,4 @@
-#include "workbook/print_window.h"
+#include "app/print_controls.h"
 
 #include "ui/panel.h"
 #include "ui/radio_button.h"
@@ -22,7 +22,7 @@ Choice checkedChoice(const std::array<const RadioButton*, 5>& buttons) {
 
 }  // namespace
 
-PrintSettings readPrintSettings(const PrintWindow& w) {
+PrintSettings readPrintSettings(const PrintControls& w) {
   PrintSettings settings;
   settings.printer = w.printer.caption();
   settings.sheets.copies = w.sheetCopies.value();

@@ -11,7 +11,7 @@ class RadioButton;
 class SpinEdit;
 
 // The controls a press of "Print" reads.
-struct PrintWindow {
+struct PrintControls {
   const Panel& printer;
   const RadioButton& sheetMode;
   const RadioButton& pageMode;
@@ -32,6 +32,6 @@ struct PrintWindow {
 
 // Reads the window as it is at the press: the printer first, then the sheet mode's copies and
 // pages per sheet, then the mode and the rest. A spin edit that holds no number reads as 1.
-PrintSettings readPrintSettings(const PrintWindow& window);
+PrintSettings readPrintSettings(const PrintControls& window);
 
 }  // namespace quirevo

@@ -2,14 +2,15 @@
 
 #include <stdexcept>
 
+#include "app/platform.h"
 #include "app/print_controls.h"
 #include "app/spreadsheet_session.h"
 #include "app/workbook_controls.h"
 #include "automation/late_binding.h"
 #include "i18n/language_file.h"
 #include "platform/automation_factory.h"
-#include "platform/platform.h"
 #include "platform/printer_list.h"
+#include "ui/toolkit.h"
 #include "workbook/print_execution.h"
 #include "workbook/workbook_loading.h"
 

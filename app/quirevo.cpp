@@ -1,9 +1,9 @@
 #include "app/quirevo.h"
 
 #include "app/main_unit.h"
+#include "app/platform.h"
 #include "app/spreadsheet_session.h"
 #include "platform/automation_factory.h"
-#include "platform/platform.h"
 #include "ui/application.h"
 
 namespace quirevo {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "i18n/xml_document.h"
+#include "platform/xml_parser.h"
 
 namespace quirevo {
 

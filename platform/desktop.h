@@ -5,12 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/font.h"
-#include "ui/geometry.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
 
 namespace quirevo {
-
-class Form;
 
 struct FileFilter {
   std::string description;  // "Excel"
@@ -25,7 +23,7 @@ struct OpenFileRequest {
 
 enum class MessageIcon { Error };
 
-// The window system: dialogs, message boxes, the beep, text measurement and the event loop.
+// The window system's services: dialogs, message boxes, the beep and text measurement.
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -39,9 +37,6 @@ class Desktop {
   virtual Size measureText(std::string_view text, const Font& font) const = 0;
   virtual char32_t decimalSeparator() const = 0;
   virtual std::string executablePath() const = 0;
-
-  // Gives the form native controls, shows it, and dispatches events until it is closed.
-  virtual void run(Form& mainForm) = 0;
 };
 
 }  // namespace quirevo

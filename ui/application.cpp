@@ -1,12 +1,12 @@
 #include "ui/application.h"
 
-#include "platform/desktop.h"
 #include "ui/error_text.h"
 #include "ui/form.h"
+#include "ui/toolkit.h"
 
 namespace quirevo {
 
-Application::Application(Desktop& desktop)
+Application::Application(Toolkit& desktop)
     : desktop_(desktop), title_(applicationTitle(desktop.executablePath())) {}
 
 void Application::run(Form& mainForm) {

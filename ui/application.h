@@ -6,14 +6,14 @@
 
 namespace quirevo {
 
-class Desktop;
+class Toolkit;
 class Form;
 
 // Runs the main form and reports every exception that escapes an event handler in an error
 // message box captioned with the application title; the program then goes on.
 class Application final : public UiServices {
  public:
-  explicit Application(Desktop& desktop);
+  explicit Application(Toolkit& desktop);
 
   const std::string& title() const { return title_; }
   void run(Form& mainForm);
@@ -24,7 +24,7 @@ class Application final : public UiServices {
   void reportError(const std::exception& error) override;
 
  private:
-  Desktop& desktop_;
+  Toolkit& desktop_;
   std::string title_;
 };
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/font.h"
+#include "platform/geometry.h"
 #include "ui/control_peer.h"
-#include "ui/font.h"
-#include "ui/geometry.h"
 
 namespace quirevo {
 

@@ -3,8 +3,8 @@
 #include <exception>
 #include <string_view>
 
-#include "ui/font.h"
-#include "ui/geometry.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
 
 namespace quirevo {
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "i18n/xml_document.h"
+#include "platform/xml_parser.h"
 
 namespace quirevo {
 

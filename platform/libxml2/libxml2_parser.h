@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "i18n/xml_document.h"
+#include "platform/xml_parser.h"
 
 namespace quirevo {
 

@@ -2,8 +2,8 @@
 
 #include <wrl/client.h>
 
-#include "i18n/xml_document.h"
 #include "platform/msxml/msxml_interfaces.h"
+#include "platform/xml_parser.h"
 
 namespace quirevo {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "i18n/xml_document.h"
+#include "platform/xml_parser.h"
 
 namespace quirevo {
 

@@ -3,13 +3,13 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "platform/desktop.h"
+#include "ui/toolkit.h"
 
 namespace quirevo {
 
 // The desktop of a Qt Widgets application; a QApplication must exist. Dialogs and message boxes
 // are modal to the main window while it runs.
-class QtDesktop : public Desktop {
+class QtDesktop : public Toolkit {
  public:
   std::optional<std::string> showOpenDialog(const OpenFileRequest& request) override;
   void showMessageBox(std::string_view caption, std::string_view text, MessageIcon icon) override;

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "ui/font.h"
+#include "platform/font.h"
 
 namespace quirevo {
 

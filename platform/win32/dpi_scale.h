@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/geometry.h"
+#include "platform/geometry.h"
 
 namespace quirevo {
 

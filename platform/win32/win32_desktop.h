@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "platform/desktop.h"
 #include "platform/win32/win32_fonts.h"
+#include "ui/toolkit.h"
 
 namespace quirevo {
 
@@ -11,7 +11,7 @@ class FormWindow;
 
 // The Windows desktop: native windows with a peer per control, the message loop, the common
 // open-file dialog, message boxes and the beep.
-class Win32Desktop final : public Desktop {
+class Win32Desktop final : public Toolkit {
  public:
   Win32Desktop(HINSTANCE instance, int showCommand);
 

@@ -5,8 +5,8 @@
 #include <map>
 #include <tuple>
 
+#include "platform/font.h"
 #include "platform/win32/unique_gdi.h"
-#include "ui/font.h"
 
 namespace quirevo {
 

@@ -2,11 +2,11 @@
 // LibreOffice Calc as the spreadsheet application.
 #include <QApplication>
 
+#include "app/platform.h"
 #include "app/quirevo.h"
 #include "platform/cups/cups_printer_list.h"
 #include "platform/libreoffice/libreoffice_application.h"
 #include "platform/libxml2/libxml2_parser.h"
-#include "platform/platform.h"
 #include "platform/qt/classic_look.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/registry/component_registry.h"

@@ -3,10 +3,10 @@
 
 #include <exception>
 
+#include "app/platform.h"
 #include "app/quirevo.h"
 #include "platform/com/com_automation_factory.h"
 #include "platform/msxml/msxml_parser.h"
-#include "platform/platform.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_printer_list.h"
 #include "ui/error_text.h"
@@ -23,8 +23,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // Only what stops the window itself from existing (COM or the window not to be had) gets
     // here; a GUI program has no other place to say so.
     desktop.showMessageBox(quirevo::applicationTitle(desktop.executablePath()),
-                           quirevo::messageWithFullStop(error.what()),
-                           quirevo::MessageIcon::Error);
+                           quirevo::messageWithFullStop(error.what()), quirevo::MessageIcon::Error);
     return 1;
   }
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "app/platform.h"
 #include "tests/i18n/language_test_support.h"
 #include "tests/i18n/temporary_working_directory.h"
 #include "tests/support/window_fixture.h"

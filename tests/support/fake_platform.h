@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "i18n/xml_document.h"
+#include "app/platform.h"
 #include "platform/automation_factory.h"
-#include "platform/desktop.h"
-#include "platform/platform.h"
 #include "platform/printer_list.h"
+#include "platform/xml_parser.h"
 #include "tests/support/spreadsheet_stand_in.h"
+#include "ui/toolkit.h"
 
 namespace quirevo::testing {
 
@@ -26,7 +26,7 @@ struct ShownMessage {
 
 // A desktop without a display: dialogs answer from a queue, message boxes are recorded, text is
 // measured at a fixed width per character, and the event loop runs a test's script.
-class FakeDesktop : public Desktop {
+class FakeDesktop : public Toolkit {
  public:
   static constexpr int kCharacterWidth = 6;
 

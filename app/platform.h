@@ -3,15 +3,15 @@
 namespace quirevo {
 
 class AutomationFactory;
-class Desktop;
 class PrinterList;
+class Toolkit;
 class XmlParser;
 
-// What the portable program asks of the platform it runs on.
+// The platform the program runs on, as its composition root wires it together.
 struct Platform {
   AutomationFactory& automation;
   PrinterList& printers;
-  Desktop& desktop;
+  Toolkit& desktop;
   // Reads the language files. A platform without one still runs; choosing a language then
   // reports that no XML parser is available.
   XmlParser* xml = nullptr;

@@ -1,7 +1,5 @@
 #include "platform/qt/native_form.h"
 
-#include <algorithm>
-
 #include "platform/qt/bit_btn_peer.h"
 #include "platform/qt/check_box_peer.h"
 #include "platform/qt/combo_box_peer.h"
@@ -12,69 +10,38 @@
 #include "platform/qt/panel_peer.h"
 #include "platform/qt/radio_button_peer.h"
 #include "platform/qt/spin_edit_peer.h"
+#include "ui/control_visit.h"
+#include "ui/tab_order.h"
 
 namespace quirevo {
 
 namespace {
 
-// Widgets belong to their parent widget, which deletes them.
-QWidget* createPeer(Control& control, QWidget& parent) {
-  switch (control.kind()) {
-    case ControlKind::Label:
-      return new LabelPeer(static_cast<Label&>(control), parent);
-    case ControlKind::Edit:
-      return new EditPeer(static_cast<Edit&>(control), parent);
-    case ControlKind::ComboBox:
-      return new ComboBoxPeer(static_cast<ComboBox&>(control), parent);
-    case ControlKind::CheckBox:
-      return new CheckBoxPeer(static_cast<CheckBox&>(control), parent);
-    case ControlKind::RadioButton:
-      return new RadioButtonPeer(static_cast<RadioButton&>(control), parent);
-    case ControlKind::GroupBox:
-      return new GroupBoxPeer(static_cast<GroupBox&>(control), parent);
-    case ControlKind::SpinEdit:
-      return new SpinEditPeer(static_cast<SpinEdit&>(control), parent);
-    case ControlKind::BitBtn:
-      return new BitBtnPeer(static_cast<BitBtn&>(control), parent);
-    case ControlKind::SpeedButton:
-      return new SpeedButtonPeer(static_cast<SpeedButton&>(control), parent);
-    case ControlKind::Panel:
-      return new PanelPeer(static_cast<Panel&>(control), parent);
-    case ControlKind::ListBox:
-      return new ListBoxPeer(static_cast<ListBox&>(control), parent);
-    case ControlKind::Form:
-      break;
-  }
-  throw std::logic_error("a form cannot be the child of a control");
-}
+// The widget peer of each kind of control. Widgets belong to their parent widget, which deletes
+// them.
+struct PeerMaker {
+  QWidget& parent;
+  QWidget* operator()(Label& c) const { return new LabelPeer(c, parent); }
+  QWidget* operator()(Edit& c) const { return new EditPeer(c, parent); }
+  QWidget* operator()(ComboBox& c) const { return new ComboBoxPeer(c, parent); }
+  QWidget* operator()(CheckBox& c) const { return new CheckBoxPeer(c, parent); }
+  QWidget* operator()(RadioButton& c) const { return new RadioButtonPeer(c, parent); }
+  QWidget* operator()(GroupBox& c) const { return new GroupBoxPeer(c, parent); }
+  QWidget* operator()(SpinEdit& c) const { return new SpinEditPeer(c, parent); }
+  QWidget* operator()(BitBtn& c) const { return new BitBtnPeer(c, parent); }
+  QWidget* operator()(SpeedButton& c) const { return new SpeedButtonPeer(c, parent); }
+  QWidget* operator()(Panel& c) const { return new PanelPeer(c, parent); }
+  QWidget* operator()(ListBox& c) const { return new ListBoxPeer(c, parent); }
+};
 
 void createChildren(Control& control, QWidget& widget) {
   for (Control* child : control.children()) {
-    QWidget* childWidget = createPeer(*child, widget);
+    QWidget* childWidget = visitControl(*child, PeerMaker{widget});
     createChildren(*child, *childWidget);
   }
 }
 
 }  // namespace
-
-std::vector<Control*> tabChain(Control& parent) {
-  std::vector<Control*> ordered;
-  for (Control* child : parent.children()) {
-    if (child->tabOrder()) {
-      ordered.push_back(child);
-    }
-  }
-  std::stable_sort(ordered.begin(), ordered.end(),
-                   [](Control* a, Control* b) { return *a->tabOrder() < *b->tabOrder(); });
-  std::vector<Control*> chain;
-  for (Control* control : ordered) {
-    chain.push_back(control);
-    for (Control* inner : tabChain(*control)) {
-      chain.push_back(inner);
-    }
-  }
-  return chain;
-}
 
 NativeForm::NativeForm(Form& form, std::function<void()> onClosed)
     : window_(std::make_unique<FormWindow>(form, std::move(onClosed))) {

@@ -22,8 +22,4 @@ class NativeForm {
   std::unique_ptr<FormWindow> window_;
 };
 
-// Every focusable control under a parent in the model's tab order; a group box's controls follow
-// the box's own place.
-std::vector<Control*> tabChain(Control& parent);
-
 }  // namespace quirevo

@@ -1,11 +1,11 @@
 #include "platform/win32/form_window.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "platform/com/wide_text.h"
 #include "platform/win32/peer_factory.h"
 #include "platform/win32/resource_ids.h"
+#include "ui/tab_order.h"
 
 namespace quirevo {
 
@@ -79,14 +79,10 @@ void FormWindow::createPeers() {
 }
 
 void FormWindow::arrangeTabOrder(const Control& parent) {
-  // The dialog manager tabs through siblings in z-order; controls without a place come last.
-  std::vector<Control*> order = parent.children();
-  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-    return a->tabOrder().value_or(INT_MAX) < b->tabOrder().value_or(INT_MAX);
-  });
+  // The dialog manager tabs through siblings in z-order.
   HWND previous = HWND_TOP;
   bool previousWasRadio = false;
-  for (const Control* control : order) {
+  for (const Control* control : childrenInTabOrder(parent)) {
     const bool radio = control->kind() == ControlKind::RadioButton;
     for (HWND native : peersByControl_.at(control)->windows()) {
       SetWindowPos(native, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

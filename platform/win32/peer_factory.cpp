@@ -1,7 +1,5 @@
 #include "platform/win32/peer_factory.h"
 
-#include <stdexcept>
-
 #include "platform/win32/bit_btn_peer.h"
 #include "platform/win32/check_box_peer.h"
 #include "platform/win32/combo_box_peer.h"
@@ -13,37 +11,36 @@
 #include "platform/win32/radio_button_peer.h"
 #include "platform/win32/speed_button_peer.h"
 #include "platform/win32/spin_edit_peer.h"
+#include "ui/control_visit.h"
 
 namespace quirevo {
 
-std::unique_ptr<Win32Peer> makePeer(Control& control, FormWindow& window) {
-  switch (control.kind()) {
-    case ControlKind::Label:
-      return std::make_unique<LabelPeer>(static_cast<Label&>(control), window);
-    case ControlKind::Edit:
-      return std::make_unique<EditPeer>(static_cast<Edit&>(control), window);
-    case ControlKind::ComboBox:
-      return std::make_unique<ComboBoxPeer>(static_cast<ComboBox&>(control), window);
-    case ControlKind::CheckBox:
-      return std::make_unique<CheckBoxPeer>(static_cast<CheckBox&>(control), window);
-    case ControlKind::RadioButton:
-      return std::make_unique<RadioButtonPeer>(static_cast<RadioButton&>(control), window);
-    case ControlKind::GroupBox:
-      return std::make_unique<GroupBoxPeer>(static_cast<GroupBox&>(control), window);
-    case ControlKind::SpinEdit:
-      return std::make_unique<SpinEditPeer>(static_cast<SpinEdit&>(control), window);
-    case ControlKind::BitBtn:
-      return std::make_unique<BitBtnPeer>(static_cast<BitBtn&>(control), window);
-    case ControlKind::SpeedButton:
-      return std::make_unique<SpeedButtonPeer>(static_cast<SpeedButton&>(control), window);
-    case ControlKind::Panel:
-      return std::make_unique<PanelPeer>(static_cast<Panel&>(control), window);
-    case ControlKind::ListBox:
-      return std::make_unique<ListBoxPeer>(static_cast<ListBox&>(control), window);
-    case ControlKind::Form:
-      break;
+namespace {
+
+// The native peer of each kind of control.
+struct PeerMaker {
+  FormWindow& window;
+  template <class Peer, class Concrete>
+  std::unique_ptr<Win32Peer> make(Concrete& control) const {
+    return std::make_unique<Peer>(control, window);
   }
-  throw std::logic_error("no native peer for a " + std::string(toString(control.kind())));
+  auto operator()(Label& c) const { return make<LabelPeer>(c); }
+  auto operator()(Edit& c) const { return make<EditPeer>(c); }
+  auto operator()(ComboBox& c) const { return make<ComboBoxPeer>(c); }
+  auto operator()(CheckBox& c) const { return make<CheckBoxPeer>(c); }
+  auto operator()(RadioButton& c) const { return make<RadioButtonPeer>(c); }
+  auto operator()(GroupBox& c) const { return make<GroupBoxPeer>(c); }
+  auto operator()(SpinEdit& c) const { return make<SpinEditPeer>(c); }
+  auto operator()(BitBtn& c) const { return make<BitBtnPeer>(c); }
+  auto operator()(SpeedButton& c) const { return make<SpeedButtonPeer>(c); }
+  auto operator()(Panel& c) const { return make<PanelPeer>(c); }
+  auto operator()(ListBox& c) const { return make<ListBoxPeer>(c); }
+};
+
+}  // namespace
+
+std::unique_ptr<Win32Peer> makePeer(Control& control, FormWindow& window) {
+  return visitControl(control, PeerMaker{window});
 }
 
 }  // namespace quirevo

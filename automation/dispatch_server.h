@@ -1,10 +1,7 @@
 #pragma once
 
-#include <algorithm>
 #include <functional>
 #include <span>
-#include <stdexcept>
-#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -57,29 +54,6 @@ class ServerMembers {
   ServerMembers(std::initializer_list<Entry> entries) : table_(signaturesOf(entries)) {
     for (const Entry& entry : entries) {
       handlers_.push_back(entry.handler);
-    }
-  }
-
-  // Binds one handler to each member a declared object has, by the member's name. A member left
-  // without a handler, or a handler for a member the object does not have, is a programming
-  // error and fails the first use of the table.
-  using Binding = std::pair<std::string_view, Handler>;
-  ServerMembers(const ObjectSchema& schema, std::initializer_list<Binding> bindings)
-      : table_(schema.members), handlers_(schema.members.size(), nullptr) {
-    for (const auto& [name, handler] : bindings) {
-      const auto member = std::find_if(schema.members.begin(), schema.members.end(),
-                                       [&](const MemberSignature& m) { return m.name == name; });
-      if (member == schema.members.end() || handlers_[member - schema.members.begin()] != nullptr) {
-        throw std::logic_error(std::string(schema.name) + " has no unbound member " +
-                               std::string(name));
-      }
-      handlers_[member - schema.members.begin()] = handler;
-    }
-    for (std::size_t i = 0; i < handlers_.size(); ++i) {
-      if (handlers_[i] == nullptr) {
-        throw std::logic_error(std::string(schema.name) + "." +
-                               std::string(schema.members[i].name) + " has no handler");
-      }
     }
   }
   const MemberTable& table() const { return table_; }

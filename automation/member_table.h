@@ -51,12 +51,6 @@ struct MemberSignature {
   std::vector<Parameter> parameters = {};
 };
 
-// One kind of object a server offers: its name and its members.
-struct ObjectSchema {
-  std::string_view name;
-  std::vector<MemberSignature> members;
-};
-
 // A call's arguments bound to the member's parameters, positional and named alike.
 class BoundArguments {
  public:

@@ -7,73 +7,75 @@ using Type = Variant::Type;
 using Kind = InvokeKind;
 }  // namespace
 
-const ObjectSchema& application() {
-  static const ObjectSchema schema{"Application",
-                                   {
-                                       {"DisplayAlerts", {Kind::Put}, {{"Value", {Type::Boolean}}}},
-                                       {"Visible", {Kind::Put}, {{"Value", {Type::Boolean}}}},
-                                       {"Workbooks", {Kind::Get}},
-                                       {"ActiveWorkbook", {Kind::Get}},
-                                       {"Application", {Kind::Get}},
-                                       {"Sheets", {Kind::Get}},
-                                       {"Quit", {Kind::Method}},
-                                   }};
-  return schema;
+const ServerMembers<ApplicationServer>& ApplicationServer::members() {
+  using Self = ApplicationServer;
+  static const ServerMembers<Self> table{
+      {{"DisplayAlerts", {Kind::Put}, {{"Value", {Type::Boolean}}}}, &Self::putDisplayAlerts},
+      {{"Visible", {Kind::Put}, {{"Value", {Type::Boolean}}}}, &Self::putVisible},
+      {{"Workbooks", {Kind::Get}}, &Self::workbooks},
+      {{"ActiveWorkbook", {Kind::Get}}, &Self::activeWorkbook},
+      {{"Application", {Kind::Get}}, &Self::application},
+      {{"Sheets", {Kind::Get}}, &Self::sheets},
+      {{"Quit", {Kind::Method}}, &Self::quit},
+  };
+  return table;
 }
 
-const ObjectSchema& workbooks() {
-  static const ObjectSchema schema{"Workbooks",
-                                   {
-                                       {"Add", {Kind::Method}},
-                                       {"Open", {Kind::Method}, {{"Filename", {Type::String}}}},
-                                   }};
-  return schema;
+const ServerMembers<WorkbooksServer>& WorkbooksServer::members() {
+  using Self = WorkbooksServer;
+  static const ServerMembers<Self> table{
+      {{"Add", {Kind::Method}}, &Self::add},
+      {{"Open", {Kind::Method}, {{"Filename", {Type::String}}}}, &Self::open},
+  };
+  return table;
 }
 
-const ObjectSchema& workbook() {
-  static const ObjectSchema schema{"Workbook", {{"Close", {Kind::Method}}}};
-  return schema;
+const ServerMembers<WorkbookServer>& WorkbookServer::members() {
+  static const ServerMembers<WorkbookServer> table{
+      {{"Close", {Kind::Method}}, &WorkbookServer::close}};
+  return table;
 }
 
 // Loading names a sheet by value, printing by reference.
-const ObjectSchema& sheets() {
-  static const ObjectSchema schema{
-      "Sheets",
-      {
-          {"count", {Kind::Get}},
-          {"Item", {Kind::IndexedGet}, {{"Index", {Type::Integer, Type::IntegerRef}}}},
-      }};
-  return schema;
+const ServerMembers<SheetsServer>& SheetsServer::members() {
+  using Self = SheetsServer;
+  static const ServerMembers<Self> table{
+      {{"count", {Kind::Get}}, &Self::count},
+      {{"Item", {Kind::IndexedGet}, {{"Index", {Type::Integer, Type::IntegerRef}}}}, &Self::item},
+  };
+  return table;
 }
 
 // Whole sheets start at the constant page 1, sent by value; every other number and the printer
 // are the window's variables, sent by reference.
-const ObjectSchema& sheet() {
-  static const ObjectSchema schema{"Worksheet",
-                                   {
-                                       {"name", {Kind::Get}},
-                                       {"PageSetup", {Kind::Get}},
-                                       {"PrintOut",
-                                        {Kind::Method},
-                                        {{"From", {Type::Integer, Type::IntegerRef}},
-                                         {"To", {Type::IntegerRef}},
-                                         {"Copies", {Type::IntegerRef}},
-                                         {"Preview", {Type::Boolean}},
-                                         {"ActivePrinter", {Type::StringRef}},
-                                         {"PrintToFile", {Type::Boolean}},
-                                         {"Collate", {Type::Boolean}}}},
-                                   }};
-  return schema;
+const ServerMembers<SheetServer>& SheetServer::members() {
+  using Self = SheetServer;
+  static const ServerMembers<Self> table{
+      {{"name", {Kind::Get}}, &Self::name},
+      {{"PageSetup", {Kind::Get}}, &Self::pageSetup},
+      {{"PrintOut",
+        {Kind::Method},
+        {{"From", {Type::Integer, Type::IntegerRef}},
+         {"To", {Type::IntegerRef}},
+         {"Copies", {Type::IntegerRef}},
+         {"Preview", {Type::Boolean}},
+         {"ActivePrinter", {Type::StringRef}},
+         {"PrintToFile", {Type::Boolean}},
+         {"Collate", {Type::Boolean}}}},
+       &Self::printOut},
+  };
+  return table;
 }
 
-const ObjectSchema& pageSetup() {
-  static const ObjectSchema schema{"PageSetup", {{"Pages", {Kind::Get}}}};
-  return schema;
+const ServerMembers<PageSetupServer>& PageSetupServer::members() {
+  static const ServerMembers<PageSetupServer> table{
+      {{"Pages", {Kind::Get}}, &PageSetupServer::pages}};
+  return table;
 }
 
-const ObjectSchema& pages() {
-  static const ObjectSchema schema{"Pages", {{"Count", {Kind::Get}}}};
-  return schema;
+const ServerMembers<PagesServer>& PagesServer::members() {
+  static const ServerMembers<PagesServer> table{{{"Count", {Kind::Get}}, &PagesServer::count}};
+  return table;
 }
 
 }  // namespace quirevo::spreadsheet

@@ -1,6 +1,5 @@
 #include "platform/libreoffice/application_object.h"
 
-#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/sheets_object.h"
 #include "platform/libreoffice/workbook_object.h"
@@ -13,19 +12,6 @@ ApplicationObject::ApplicationObject(const OfficeOptions& options)
 
 ApplicationObject::~ApplicationObject() {
   session().end();
-}
-
-const ServerMembers<ApplicationObject>& ApplicationObject::members() {
-  static const ServerMembers<ApplicationObject> table{
-      spreadsheet::application(),
-      {{"DisplayAlerts", &ApplicationObject::putDisplayAlerts},
-       {"Visible", &ApplicationObject::putVisible},
-       {"Workbooks", &ApplicationObject::workbooks},
-       {"ActiveWorkbook", &ApplicationObject::activeWorkbook},
-       {"Application", &ApplicationObject::application},
-       {"Sheets", &ApplicationObject::sheets},
-       {"Quit", &ApplicationObject::quit}}};
-  return table;
 }
 
 // The office never asks anything, so the setting is only kept.

@@ -5,22 +5,20 @@
 namespace quirevo::office {
 
 // The root object: the application's settings, its workbooks, the active workbook and its sheets.
-class ApplicationObject : public OfficeObject<ApplicationObject> {
+class ApplicationObject final : public OfficeObject<spreadsheet::ApplicationServer> {
  public:
   explicit ApplicationObject(const OfficeOptions& options);
   // The last reference ends the office this component started.
   ~ApplicationObject() override;
 
-  static const ServerMembers<ApplicationObject>& members();
-
  private:
-  Variant putDisplayAlerts(const BoundArguments& arguments);
-  Variant putVisible(const BoundArguments& arguments);
-  Variant workbooks(const BoundArguments& arguments);
-  Variant activeWorkbook(const BoundArguments& arguments);
-  Variant application(const BoundArguments& arguments);
-  Variant sheets(const BoundArguments& arguments);
-  Variant quit(const BoundArguments& arguments);
+  Variant putDisplayAlerts(const BoundArguments& arguments) override;
+  Variant putVisible(const BoundArguments& arguments) override;
+  Variant workbooks(const BoundArguments& arguments) override;
+  Variant activeWorkbook(const BoundArguments& arguments) override;
+  Variant application(const BoundArguments& arguments) override;
+  Variant sheets(const BoundArguments& arguments) override;
+  Variant quit(const BoundArguments& arguments) override;
 };
 
 }  // namespace quirevo::office

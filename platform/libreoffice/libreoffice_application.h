@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/libreoffice/office_options.h"
 #include "automation/dispatch_ptr.h"
+#include "platform/libreoffice/office_options.h"
 
 namespace quirevo {
 

@@ -9,11 +9,11 @@
 #include <com/sun/star/uno/Exception.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
 
+#include "automation/automation_error.h"
 #include "platform/libreoffice/office_options.h"
 #include "platform/libreoffice/office_process.h"
 #include "platform/libreoffice/private_folder.h"
 #include "platform/libreoffice/uno_bootstrap.h"
-#include "automation/automation_error.h"
 
 namespace quirevo::office {
 

@@ -4,22 +4,21 @@
 #include <span>
 #include <utility>
 
+#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/session.h"
-#include "automation/dispatch_server.h"
 
 namespace quirevo::office {
 
-// Every object of the component: served from its member table, each request run on the office
-// so that the office's failures and its death come back as the request's error.
-template <class Self>
-class OfficeObject : public DispatchServer<Self> {
+// Every object of the component, on top of the application's declared members: each request
+// runs on the office, so that the office's failures and its death come back as its error.
+template <class Server>
+class OfficeObject : public Server {
  public:
   explicit OfficeObject(std::shared_ptr<Session> session) : session_(std::move(session)) {}
 
   Variant invoke(DispId member, InvokeKind kind, std::span<const Variant> positional,
                  std::span<const NamedArgument> named) override {
-    return session_->request(
-        [&] { return DispatchServer<Self>::invoke(member, kind, positional, named); });
+    return session_->request([&] { return Server::invoke(member, kind, positional, named); });
   }
 
  protected:

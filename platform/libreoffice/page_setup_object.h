@@ -8,7 +8,7 @@
 namespace quirevo::office {
 
 // A sheet's page setup; it offers the sheet's printed pages.
-class PageSetupObject : public OfficeObject<PageSetupObject> {
+class PageSetupObject final : public OfficeObject<spreadsheet::PageSetupServer> {
  public:
   PageSetupObject(std::shared_ptr<Session> session,
                   css::uno::Reference<css::frame::XModel> document,
@@ -16,10 +16,9 @@ class PageSetupObject : public OfficeObject<PageSetupObject> {
       : OfficeObject(std::move(session)),
         document_(std::move(document)),
         sheet_(std::move(sheet)) {}
-  static const ServerMembers<PageSetupObject>& members();
 
  private:
-  Variant pages(const BoundArguments& arguments);
+  Variant pages(const BoundArguments& arguments) override;
   css::uno::Reference<css::frame::XModel> document_;
   css::uno::Reference<css::sheet::XSpreadsheet> sheet_;
 };

@@ -8,17 +8,16 @@
 namespace quirevo::office {
 
 // A sheet's printed pages; counted afresh at every request.
-class PagesObject : public OfficeObject<PagesObject> {
+class PagesObject final : public OfficeObject<spreadsheet::PagesServer> {
  public:
   PagesObject(std::shared_ptr<Session> session, css::uno::Reference<css::frame::XModel> document,
               css::uno::Reference<css::sheet::XSpreadsheet> sheet)
       : OfficeObject(std::move(session)),
         document_(std::move(document)),
         sheet_(std::move(sheet)) {}
-  static const ServerMembers<PagesObject>& members();
 
  private:
-  Variant count(const BoundArguments& arguments);
+  Variant count(const BoundArguments& arguments) override;
   css::uno::Reference<css::frame::XModel> document_;
   css::uno::Reference<css::sheet::XSpreadsheet> sheet_;
 };

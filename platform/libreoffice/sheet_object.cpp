@@ -2,7 +2,6 @@
 
 #include <com/sun/star/container/XNamed.hpp>
 
-#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/page_setup_object.h"
 #include "platform/libreoffice/sheet_printer.h"
@@ -11,14 +10,6 @@
 namespace quirevo::office {
 
 using namespace spreadsheet;
-
-const ServerMembers<SheetObject>& SheetObject::members() {
-  static const ServerMembers<SheetObject> table{spreadsheet::sheet(),
-                                                {{"name", &SheetObject::name},
-                                                 {"PageSetup", &SheetObject::pageSetup},
-                                                 {"PrintOut", &SheetObject::printOut}}};
-  return table;
-}
 
 Variant SheetObject::name(const BoundArguments&) {
   return Variant::string(fromUno(

@@ -8,19 +8,18 @@
 namespace quirevo::office {
 
 // One sheet: its name, its page setup, and printing of its pages.
-class SheetObject : public OfficeObject<SheetObject> {
+class SheetObject final : public OfficeObject<spreadsheet::SheetServer> {
  public:
   SheetObject(std::shared_ptr<Session> session, css::uno::Reference<css::frame::XModel> document,
               css::uno::Reference<css::sheet::XSpreadsheet> sheet)
       : OfficeObject(std::move(session)),
         document_(std::move(document)),
         sheet_(std::move(sheet)) {}
-  static const ServerMembers<SheetObject>& members();
 
  private:
-  Variant name(const BoundArguments& arguments);
-  Variant pageSetup(const BoundArguments& arguments);
-  Variant printOut(const BoundArguments& arguments);
+  Variant name(const BoundArguments& arguments) override;
+  Variant pageSetup(const BoundArguments& arguments) override;
+  Variant printOut(const BoundArguments& arguments) override;
   css::uno::Reference<css::frame::XModel> document_;
   css::uno::Reference<css::sheet::XSpreadsheet> sheet_;
 };

@@ -3,7 +3,6 @@
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
 
-#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/sheet_object.h"
 
@@ -20,12 +19,6 @@ css::uno::Reference<css::container::XIndexAccess> sheetsOf(
 }
 
 }  // namespace
-
-const ServerMembers<SheetsObject>& SheetsObject::members() {
-  static const ServerMembers<SheetsObject> table{
-      spreadsheet::sheets(), {{"count", &SheetsObject::count}, {"Item", &SheetsObject::item}}};
-  return table;
-}
 
 Variant SheetsObject::count(const BoundArguments&) {
   return Variant::integer(sheetsOf(document_)->getCount());

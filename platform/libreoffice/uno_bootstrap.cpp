@@ -5,9 +5,9 @@
 #include <com/sun/star/lang/XComponent.hpp>
 #include <cppuhelper/bootstrap.hxx>
 
+#include "automation/automation_error.h"
 #include "platform/libreoffice/file_url.h"
 #include "platform/libreoffice/uno_text.h"
-#include "automation/automation_error.h"
 
 namespace quirevo::office {
 

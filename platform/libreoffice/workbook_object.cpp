@@ -2,16 +2,9 @@
 
 #include <com/sun/star/util/XCloseable.hpp>
 
-#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/office_failure.h"
 
 namespace quirevo::office {
-
-const ServerMembers<WorkbookObject>& WorkbookObject::members() {
-  static const ServerMembers<WorkbookObject> table{spreadsheet::workbook(),
-                                                   {{"Close", &WorkbookObject::close}}};
-  return table;
-}
 
 // Workbooks are opened read-only and never changed, so closing never has anything to save.
 Variant WorkbookObject::close(const BoundArguments&) {

@@ -7,14 +7,13 @@
 namespace quirevo::office {
 
 // One workbook this component opened or added.
-class WorkbookObject : public OfficeObject<WorkbookObject> {
+class WorkbookObject final : public OfficeObject<spreadsheet::WorkbookServer> {
  public:
   WorkbookObject(std::shared_ptr<Session> session, css::uno::Reference<css::frame::XModel> document)
       : OfficeObject(std::move(session)), document_(std::move(document)) {}
-  static const ServerMembers<WorkbookObject>& members();
 
  private:
-  Variant close(const BoundArguments& arguments);
+  Variant close(const BoundArguments& arguments) override;
   css::uno::Reference<css::frame::XModel> document_;
 };
 

@@ -1,15 +1,8 @@
 #include "platform/libreoffice/workbooks_object.h"
 
-#include "automation/spreadsheet_schema.h"
 #include "platform/libreoffice/document_loader.h"
 
 namespace quirevo::office {
-
-const ServerMembers<WorkbooksObject>& WorkbooksObject::members() {
-  static const ServerMembers<WorkbooksObject> table{
-      spreadsheet::workbooks(), {{"Add", &WorkbooksObject::add}, {"Open", &WorkbooksObject::open}}};
-  return table;
-}
 
 Variant WorkbooksObject::add(const BoundArguments&) {
   opened(addWorkbook(session().office().desktop()));

@@ -5,14 +5,13 @@
 namespace quirevo::office {
 
 // The workbook collection: adds a new workbook or opens a file; either becomes the active one.
-class WorkbooksObject : public OfficeObject<WorkbooksObject> {
+class WorkbooksObject final : public OfficeObject<spreadsheet::WorkbooksServer> {
  public:
   using OfficeObject::OfficeObject;
-  static const ServerMembers<WorkbooksObject>& members();
 
  private:
-  Variant add(const BoundArguments& arguments);
-  Variant open(const BoundArguments& arguments);
+  Variant add(const BoundArguments& arguments) override;
+  Variant open(const BoundArguments& arguments) override;
   void opened(css::uno::Reference<css::frame::XModel> document);
 };
 

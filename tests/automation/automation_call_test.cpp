@@ -130,23 +130,5 @@ INSTANTIATE_TEST_SUITE_P(
                     "Invalid variant operation"}),
     [](const auto& info) { return info.param.name; });
 
-// A server binds its handlers to a declared object by member name; a table that leaves a
-// member unserved or serves one the object does not have is refused.
-class Declared : public DispatchServer<Declared> {
- public:
-  Variant a(const BoundArguments&) { return {}; }
-  Variant b(const BoundArguments&) { return {}; }
-};
-
-TEST(ServerMembersBinding, EveryDeclaredMemberNeedsExactlyOneHandler) {
-  const ObjectSchema schema{"Thing", {{"A", {InvokeKind::Get}}, {"B", {InvokeKind::Method}}}};
-  using Members = ServerMembers<Declared>;
-  EXPECT_EQ((Members{schema, {{"B", &Declared::b}, {"A", &Declared::a}}}.handler(1)), &Declared::b);
-  EXPECT_THROW((Members{schema, {{"A", &Declared::a}}}), std::logic_error);
-  EXPECT_THROW((Members{schema, {{"A", &Declared::a}, {"B", &Declared::b}, {"C", &Declared::b}}}),
-               std::logic_error);
-  EXPECT_THROW((Members{schema, {{"A", &Declared::a}, {"A", &Declared::b}}}), std::logic_error);
-}
-
 }  // namespace
 }  // namespace quirevo

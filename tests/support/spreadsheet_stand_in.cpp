@@ -51,21 +51,21 @@ namespace {
 
 using State = SpreadsheetStandIn::State;
 
-// Every stand-in object: counts its references in the shared state, logs each request and
-// raises the failures a test injected.
-template <class Self>
-class StandInObject : public DispatchServer<Self> {
+// Every stand-in object, on top of the application's declared members: counts its references
+// in the shared state, logs each request and raises the failures a test injected.
+template <class Server>
+class StandInObject : public Server {
  public:
   explicit StandInObject(std::shared_ptr<State> state) : state_(std::move(state)) {
     ++state_->liveReferences;
   }
   void addRef() noexcept override {
     ++state_->liveReferences;
-    DispatchServer<Self>::addRef();
+    Server::addRef();
   }
   void release() noexcept override {
     --state_->liveReferences;
-    DispatchServer<Self>::release();
+    Server::release();
   }
 
  protected:
@@ -112,59 +112,42 @@ Variant nothing() {
   return Variant::object({});
 }
 
-class PagesObject : public StandInObject<PagesObject> {
+class PagesObject final : public StandInObject<spreadsheet::PagesServer> {
  public:
   PagesObject(std::shared_ptr<State> state, Variant count)
       : StandInObject(std::move(state)), count_(std::move(count)) {}
-  static const ServerMembers<PagesObject>& members() {
-    static const ServerMembers<PagesObject> table{spreadsheet::pages(),
-                                                  {{"Count", &PagesObject::count}}};
-    return table;
-  }
 
  private:
-  Variant count(const BoundArguments&) { return count_; }
+  Variant count(const BoundArguments&) override { return count_; }
   Variant count_;
 };
 
-class PageSetupObject : public StandInObject<PageSetupObject> {
+class PageSetupObject final : public StandInObject<spreadsheet::PageSetupServer> {
  public:
   PageSetupObject(std::shared_ptr<State> state, Variant pages)
       : StandInObject(std::move(state)), pages_(std::move(pages)) {}
-  static const ServerMembers<PageSetupObject>& members() {
-    static const ServerMembers<PageSetupObject> table{spreadsheet::pageSetup(),
-                                                      {{"Pages", &PageSetupObject::pages}}};
-    return table;
-  }
 
  private:
-  Variant pages(const BoundArguments&) {
+  Variant pages(const BoundArguments&) override {
     return Variant::object(makeDispatch<PagesObject>(sharedState(), pages_));
   }
   Variant pages_;
 };
 
-class SheetObject : public StandInObject<SheetObject> {
+class SheetObject final : public StandInObject<spreadsheet::SheetServer> {
  public:
   SheetObject(std::shared_ptr<State> state, std::shared_ptr<Book> book, int index)
       : StandInObject(std::move(state)), book_(std::move(book)), index_(index) {}
-  static const ServerMembers<SheetObject>& members() {
-    static const ServerMembers<SheetObject> table{spreadsheet::sheet(),
-                                                  {{"name", &SheetObject::name},
-                                                   {"PageSetup", &SheetObject::pageSetup},
-                                                   {"PrintOut", &SheetObject::printOut}}};
-    return table;
-  }
 
  private:
   const SheetContent& content() const {
     return book_->content.sheets.at(static_cast<std::size_t>(index_ - 1));
   }
-  Variant name(const BoundArguments&) { return Variant::string(content().name); }
-  Variant pageSetup(const BoundArguments&) {
+  Variant name(const BoundArguments&) override { return Variant::string(content().name); }
+  Variant pageSetup(const BoundArguments&) override {
     return Variant::object(makeDispatch<PageSetupObject>(sharedState(), content().pages));
   }
-  Variant printOut(const BoundArguments& a) {
+  Variant printOut(const BoundArguments& a) override {
     using namespace spreadsheet;
     state().printJobs.push_back({book_->fileName, index_, a[kFrom].integerValue(),
                                  a[kTo].integerValue(), a[kCopies].integerValue(),
@@ -176,24 +159,19 @@ class SheetObject : public StandInObject<SheetObject> {
   int index_;
 };
 
-class SheetsObject : public StandInObject<SheetsObject> {
+class SheetsObject final : public StandInObject<spreadsheet::SheetsServer> {
  public:
   SheetsObject(std::shared_ptr<State> state, std::shared_ptr<Book> book)
       : StandInObject(std::move(state)), book_(std::move(book)) {}
-  static const ServerMembers<SheetsObject>& members() {
-    static const ServerMembers<SheetsObject> table{
-        spreadsheet::sheets(), {{"count", &SheetsObject::count}, {"Item", &SheetsObject::item}}};
-    return table;
-  }
 
  private:
-  Variant count(const BoundArguments&) {
+  Variant count(const BoundArguments&) override {
     const WorkbookContent& content = book_->content;
     return content.reportedCount
                ? *content.reportedCount
                : Variant::integer(static_cast<std::int32_t>(content.sheets.size()));
   }
-  Variant item(const BoundArguments& a) {
+  Variant item(const BoundArguments& a) override {
     const std::int32_t index = a[0].integerValue();
     if (index < 1 || static_cast<std::size_t>(index) > book_->content.sheets.size()) {
       throw statusFailure(status::kBadIndex);
@@ -203,40 +181,29 @@ class SheetsObject : public StandInObject<SheetsObject> {
   std::shared_ptr<Book> book_;
 };
 
-class WorkbookObject : public StandInObject<WorkbookObject> {
+class WorkbookObject final : public StandInObject<spreadsheet::WorkbookServer> {
  public:
   WorkbookObject(std::shared_ptr<State> state, std::shared_ptr<Book> book)
       : StandInObject(std::move(state)), book_(std::move(book)) {}
-  static const ServerMembers<WorkbookObject>& members() {
-    static const ServerMembers<WorkbookObject> table{spreadsheet::workbook(),
-                                                     {{"Close", &WorkbookObject::close}}};
-    return table;
-  }
 
  private:
-  Variant close(const BoundArguments&) {
+  Variant close(const BoundArguments&) override {
     book_->open = false;
     return {};
   }
   std::shared_ptr<Book> book_;
 };
 
-class WorkbooksObject : public StandInObject<WorkbooksObject> {
+class WorkbooksObject final : public StandInObject<spreadsheet::WorkbooksServer> {
  public:
   using StandInObject::StandInObject;
-  static const ServerMembers<WorkbooksObject>& members() {
-    static const ServerMembers<WorkbooksObject> table{
-        spreadsheet::workbooks(),
-        {{"Add", &WorkbooksObject::add}, {"Open", &WorkbooksObject::open}}};
-    return table;
-  }
 
  private:
-  Variant add(const BoundArguments&) {
+  Variant add(const BoundArguments&) override {
     state().books.push_back(std::make_shared<Book>(Book{"", state().newWorkbook}));
     return {};
   }
-  Variant open(const BoundArguments& a) {
+  Variant open(const BoundArguments& a) override {
     const std::string& fileName = a[0].stringValue();
     const auto file = state().files.find(fileName);
     if (file == state().files.end()) {
@@ -249,48 +216,38 @@ class WorkbooksObject : public StandInObject<WorkbooksObject> {
   }
 };
 
-class ApplicationObject : public StandInObject<ApplicationObject> {
+class ApplicationObject final : public StandInObject<spreadsheet::ApplicationServer> {
  public:
   using StandInObject::StandInObject;
-  static const ServerMembers<ApplicationObject>& members() {
-    static const ServerMembers<ApplicationObject> table{
-        spreadsheet::application(),
-        {{"DisplayAlerts", &ApplicationObject::putDisplayAlerts},
-         {"Visible", &ApplicationObject::putVisible},
-         {"Workbooks", &ApplicationObject::workbooks},
-         {"ActiveWorkbook", &ApplicationObject::activeWorkbook},
-         {"Application", &ApplicationObject::application},
-         {"Sheets", &ApplicationObject::sheets},
-         {"Quit", &ApplicationObject::quit}}};
-    return table;
-  }
 
  private:
-  Variant putDisplayAlerts(const BoundArguments& a) {
+  Variant putDisplayAlerts(const BoundArguments& a) override {
     state().displayAlerts = a[0].booleanValue();
     return {};
   }
-  Variant putVisible(const BoundArguments& a) {
+  Variant putVisible(const BoundArguments& a) override {
     state().visible = a[0].booleanValue();
     return {};
   }
-  Variant workbooks(const BoundArguments&) {
+  Variant workbooks(const BoundArguments&) override {
     return Variant::object(makeDispatch<WorkbooksObject>(sharedState()));
   }
-  Variant activeWorkbook(const BoundArguments&) {
+  Variant activeWorkbook(const BoundArguments&) override {
     std::shared_ptr<Book> book = state().activeBook();
     return book ? Variant::object(makeDispatch<WorkbookObject>(sharedState(), std::move(book)))
                 : nothing();
   }
-  Variant application(const BoundArguments&) { return Variant::object(DispatchPtr::share(this)); }
-  Variant sheets(const BoundArguments&) {
+  Variant application(const BoundArguments&) override {
+    return Variant::object(DispatchPtr::share(this));
+  }
+  Variant sheets(const BoundArguments&) override {
     std::shared_ptr<Book> book = state().activeBook();
     if (!book) {
       throw componentException("No workbook is open", status::kException);
     }
     return Variant::object(makeDispatch<SheetsObject>(sharedState(), std::move(book)));
   }
-  Variant quit(const BoundArguments&) {
+  Variant quit(const BoundArguments&) override {
     state().quitRequested = true;
     return {};
   }

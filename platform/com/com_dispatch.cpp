@@ -5,7 +5,7 @@
 #include "platform/com/dispatch_arguments.h"
 #include "platform/com/unique_excepinfo.h"
 #include "platform/com/unique_variant.h"
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

@@ -1,7 +1,7 @@
 #include "platform/com/com_error.h"
 
 #include "platform/com/unique_bstr.h"
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/com/wide_text.h"
 #include "platform/win32/peer_factory.h"
 #include "platform/win32/resource_ids.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

@@ -6,7 +6,7 @@
 #include "automation/automation_error.h"
 #include "automation/dispatch.h"
 #include "platform/com/unique_bstr.h"
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 #include "tests/wine/server/server_arguments.h"
 
 namespace quirevo::testing {

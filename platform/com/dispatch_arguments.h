@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "platform/com/unique_bstr.h"
 #include "automation/dispatch.h"
+#include "platform/com/unique_bstr.h"
 
 namespace quirevo {
 

@@ -23,25 +23,6 @@ RecordingDispatch::RecordingDispatch(std::map<std::wstring, DISPID> members) {
 
 RecordingDispatch::~RecordingDispatch() = default;
 
-HRESULT STDMETHODCALLTYPE RecordingDispatch::QueryInterface(REFIID iid, void** object) {
-  if (iid == IID_IUnknown || iid == IID_IDispatch) {
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-HRESULT STDMETHODCALLTYPE RecordingDispatch::GetTypeInfoCount(UINT* count) {
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE RecordingDispatch::GetTypeInfo(UINT, LCID, ITypeInfo**) {
-  return E_NOTIMPL;
-}
-
 HRESULT STDMETHODCALLTYPE RecordingDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count,
                                                            LCID locale, DISPID* ids) {
   if (iid != IID_NULL) {

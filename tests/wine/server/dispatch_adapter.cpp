@@ -14,36 +14,6 @@ namespace quirevo::testing {
 DispatchAdapter::DispatchAdapter(std::shared_ptr<ServerContext> context, DispatchPtr object)
     : context_(std::move(context)), object_(std::move(object)) {}
 
-HRESULT STDMETHODCALLTYPE DispatchAdapter::QueryInterface(REFIID iid, void** object) {
-  if (object == nullptr) {
-    return E_POINTER;
-  }
-  if (iid == IID_IUnknown || iid == IID_IDispatch) {
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE DispatchAdapter::Release() {
-  const ULONG left = --references_;
-  if (left == 0) {
-    delete this;
-  }
-  return left;
-}
-
-HRESULT STDMETHODCALLTYPE DispatchAdapter::GetTypeInfoCount(UINT* count) {
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE DispatchAdapter::GetTypeInfo(UINT, LCID, ITypeInfo**) {
-  return E_NOTIMPL;
-}
-
 HRESULT STDMETHODCALLTYPE DispatchAdapter::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count,
                                                          LCID, DISPID* ids) {
   if (iid != IID_NULL || count == 0) {
@@ -119,7 +89,9 @@ void DispatchAdapter::toCom(const Variant& value, VARIANT& result) const {
     case Variant::Type::Object:
       V_VT(&result) = VT_DISPATCH;
       V_DISPATCH(&result) =
-          value.objectValue() ? new DispatchAdapter(context_, value.objectValue()) : nullptr;
+          value.objectValue()
+              ? makeComObject<DispatchAdapter>(context_, value.objectValue()).Detach()
+              : nullptr;
       return;
     default:
       throw ComStatus{DISP_E_TYPEMISMATCH};

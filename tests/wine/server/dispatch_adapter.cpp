@@ -1,15 +1,38 @@
 #include "tests/wine/server/dispatch_adapter.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include "automation/automation_error.h"
 #include "automation/dispatch.h"
+#include "platform/com/com_error.h"
+#include "platform/com/com_variant.h"
+#include "platform/com/invoke_flags.h"
+#include "platform/com/received_arguments.h"
 #include "platform/com/unique_bstr.h"
 #include "platform/windows/wide_text.h"
-#include "tests/wine/server/server_arguments.h"
+#include "tests/wine/server/request_text.h"
 
 namespace quirevo::testing {
+
+namespace {
+
+// The members take integers, booleans and strings, by value or by reference. Any other type is
+// refused with a status before the stand-in sees it, so that the log shows what was sent.
+void refuseTypesTheMembersNeverTake(const DISPPARAMS& params) {
+  static constexpr VARTYPE kTaken[] = {VT_I4, VT_BOOL, VT_BSTR, VT_BYREF | VT_I4,
+                                       VT_BYREF | VT_BSTR};
+  for (UINT i = 0; i < params.cArgs; ++i) {
+    if (std::find(std::begin(kTaken), std::end(kTaken), V_VT(&params.rgvarg[i])) ==
+        std::end(kTaken)) {
+      throw comFailure(DISP_E_TYPEMISMATCH);
+    }
+  }
+}
+
+}  // namespace
 
 DispatchAdapter::DispatchAdapter(std::shared_ptr<ServerContext> context, DispatchPtr object)
     : context_(std::move(context)), object_(std::move(object)) {}
@@ -69,35 +92,6 @@ std::string DispatchAdapter::requestText(DISPID member, WORD flags,
   return text;
 }
 
-void DispatchAdapter::toCom(const Variant& value, VARIANT& result) const {
-  VariantInit(&result);
-  switch (value.type()) {
-    case Variant::Type::Empty:
-      return;
-    case Variant::Type::Integer:
-      V_VT(&result) = VT_I4;
-      V_I4(&result) = value.integerValue();
-      return;
-    case Variant::Type::Boolean:
-      V_VT(&result) = VT_BOOL;
-      V_BOOL(&result) = value.booleanValue() ? VARIANT_TRUE : VARIANT_FALSE;
-      return;
-    case Variant::Type::String:
-      V_BSTR(&result) = UniqueBstr(value.stringValue()).release();
-      V_VT(&result) = VT_BSTR;
-      return;
-    case Variant::Type::Object:
-      V_VT(&result) = VT_DISPATCH;
-      V_DISPATCH(&result) =
-          value.objectValue()
-              ? makeComObject<DispatchAdapter>(context_, value.objectValue()).Detach()
-              : nullptr;
-      return;
-    default:
-      throw ComStatus{DISP_E_TYPEMISMATCH};
-  }
-}
-
 HRESULT STDMETHODCALLTYPE DispatchAdapter::Invoke(DISPID member, REFIID iid, LCID, WORD flags,
                                                   DISPPARAMS* params, VARIANT* result,
                                                   EXCEPINFO* error, UINT*) {
@@ -111,20 +105,24 @@ HRESULT STDMETHODCALLTYPE DispatchAdapter::Invoke(DISPID member, REFIID iid, LCI
     return RPC_E_SERVERCALL_RETRYLATER;
   }
   try {
-    const ServerArguments arguments(*params, kindOf(flags));
-    const Variant value =
-        object_->invoke(member, kindOf(flags), arguments.positional(), arguments.named());
+    const InvokeKind kind = invokeKind(flags);
+    refuseTypesTheMembersNeverTake(*params);
+    const ReceivedArguments arguments(*params, kind);
+    const Variant value = object_->invoke(member, kind, arguments.positional(), arguments.named());
     arguments.copyBack();
     if (result != nullptr) {
-      toCom(value, *result);
+      // Objects in results are served by adapters of their own.
+      toComVariant(value, *result, [this](const DispatchPtr& object) -> IDispatch* {
+        return makeComObject<DispatchAdapter>(context_, object).Detach();
+      });
     }
     context_->log().write(request);
     return S_OK;
-  } catch (const ComStatus& failure) {
+  } catch (const ComStatusError& failure) {
     char status[16];
-    std::snprintf(status, sizeof status, "%08lx", static_cast<unsigned long>(failure.status));
+    std::snprintf(status, sizeof status, "%08lx", static_cast<unsigned long>(failure.status()));
     context_->log().write(request + " -> status " + status);
-    return failure.status;
+    return failure.status();
   } catch (const AutomationError& failure) {
     context_->log().write(request + " -> exception \"" + failure.what() + "\"");
     if (error != nullptr) {

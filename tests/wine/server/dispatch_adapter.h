@@ -27,7 +27,6 @@ class DispatchAdapter final : public DispatchObject<> {
  private:
   ~DispatchAdapter() override = default;
   std::string requestText(DISPID member, WORD flags, const DISPPARAMS& params) const;
-  void toCom(const Variant& value, VARIANT& result) const;
 
   // The context outlives the object: members are destroyed last to first.
   std::shared_ptr<ServerContext> context_;

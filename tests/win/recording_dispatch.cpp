@@ -2,7 +2,7 @@
 
 #include <cwctype>
 
-#include "platform/com/unique_bstr.h"
+#include "tests/win/variant_text.h"
 
 namespace quirevo::testing {
 
@@ -62,24 +62,12 @@ HRESULT STDMETHODCALLTYPE RecordingDispatch::Invoke(DISPID member, REFIID iid, L
 }
 
 std::string describe(const VARIANT& value) {
-  switch (V_VT(&value)) {
-    case VT_EMPTY:
-      return "EMPTY";
-    case VT_I4:
-      return "I4 " + std::to_string(V_I4(&value));
-    case VT_BOOL:
-      return "BOOL " + std::to_string(V_BOOL(&value));
-    case VT_BSTR:
-      return "BSTR " + bstrText(V_BSTR(&value));
-    case VT_DISPATCH:
-      return V_DISPATCH(&value) == nullptr ? "DISPATCH null" : "DISPATCH";
-    case VT_BYREF | VT_I4:
-      return "I4& " + std::to_string(*V_I4REF(&value));
-    case VT_BYREF | VT_BSTR:
-      return "BSTR& " + bstrText(*V_BSTRREF(&value));
-    default:
-      return "VT " + std::to_string(V_VT(&value));
-  }
+  static constexpr VariantNotation kNotation{.typePrefix = "",
+                                             .referencePrefix = "",
+                                             .referenceSuffix = "&",
+                                             .quoteStrings = false,
+                                             .markNullObjects = true};
+  return describeVariant(value, kNotation);
 }
 
 }  // namespace quirevo::testing

@@ -13,6 +13,7 @@
 #include "platform/com/received_arguments.h"
 #include "platform/com/unique_bstr.h"
 #include "platform/windows/wide_text.h"
+#include "tests/support/spreadsheet_stand_in.h"
 #include "tests/wine/server/request_text.h"
 
 namespace quirevo::testing {
@@ -68,11 +69,9 @@ HRESULT STDMETHODCALLTYPE DispatchAdapter::GetIDsOfNames(REFIID iid, LPOLESTR* n
 std::string DispatchAdapter::requestText(DISPID member, WORD flags,
                                          const DISPPARAMS& params) const {
   const auto name = memberNames_.find(member);
-  std::string text =
-      flagsText(flags) + " " + (name != memberNames_.end() ? name->second : std::to_string(member));
   std::vector<std::string> arguments;
   for (UINT i = params.cArgs; i > params.cNamedArgs; --i) {
-    arguments.push_back(describeVariant(params.rgvarg[i - 1]));
+    arguments.push_back(argumentText(params.rgvarg[i - 1]));
   }
   for (UINT i = 0; i < params.cNamedArgs; ++i) {
     const DISPID id = params.rgdispidNamedArgs[i];
@@ -80,16 +79,11 @@ std::string DispatchAdapter::requestText(DISPID member, WORD flags,
     const std::string argumentName = id == DISPID_PROPERTYPUT           ? "DISPID_PROPERTYPUT"
                                      : argument != argumentNames_.end() ? argument->second
                                                                         : "#" + std::to_string(id);
-    arguments.push_back(argumentName + "=" + describeVariant(params.rgvarg[i]));
+    arguments.push_back(argumentName + "=" + argumentText(params.rgvarg[i]));
   }
-  if (!arguments.empty()) {
-    text += "(";
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-      text += (i > 0 ? ", " : "") + arguments[i];
-    }
-    text += ")";
-  }
-  return text;
+  return callText(
+      flagsText(flags) + " " + (name != memberNames_.end() ? name->second : std::to_string(member)),
+      arguments);
 }
 
 HRESULT STDMETHODCALLTYPE DispatchAdapter::Invoke(DISPID member, REFIID iid, LCID, WORD flags,

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/com/unique_bstr.h"
+#include "tests/win/variant_text.h"
 
 namespace quirevo::testing {
 
@@ -20,25 +20,13 @@ std::string flagsText(WORD flags) {
   return text.empty() ? "0" : text;
 }
 
-std::string describeVariant(const VARIANT& value) {
-  switch (V_VT(&value)) {
-    case VT_EMPTY:
-      return "VT_EMPTY";
-    case VT_I4:
-      return "VT_I4 " + std::to_string(V_I4(&value));
-    case VT_BOOL:
-      return "VT_BOOL " + std::to_string(V_BOOL(&value));
-    case VT_BSTR:
-      return "VT_BSTR \"" + bstrText(V_BSTR(&value)) + "\"";
-    case VT_DISPATCH:
-      return "VT_DISPATCH";
-    case VT_BYREF | VT_I4:
-      return "VT_BYREF|VT_I4 " + std::to_string(*V_I4REF(&value));
-    case VT_BYREF | VT_BSTR:
-      return "VT_BYREF|VT_BSTR \"" + bstrText(*V_BSTRREF(&value)) + "\"";
-    default:
-      return "VT " + std::to_string(V_VT(&value));
-  }
+std::string argumentText(const VARIANT& value) {
+  static constexpr VariantNotation kNotation{.typePrefix = "VT_",
+                                             .referencePrefix = "VT_BYREF|",
+                                             .referenceSuffix = "",
+                                             .quoteStrings = true,
+                                             .markNullObjects = false};
+  return describeVariant(value, kNotation);
 }
 
 }  // namespace quirevo::testing

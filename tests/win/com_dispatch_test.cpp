@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "automation/automation_error.h"
-#include "automation/late_binding.h"
 #include "platform/com/com_apartment.h"
 #include "platform/com/com_dispatch.h"
 #include "tests/win/recording_dispatch.h"
+#include "automation/automation_error.h"
+#include "automation/late_binding.h"
 
 namespace quirevo::testing {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "automation/automation_error.h"
-#include "automation/late_binding.h"
 #include "platform/com/com_apartment.h"
 #include "tests/win/recording_dispatch.h"
+#include "automation/automation_error.h"
+#include "automation/late_binding.h"
 
 namespace quirevo::testing {
 namespace {

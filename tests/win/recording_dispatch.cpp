@@ -62,11 +62,7 @@ HRESULT STDMETHODCALLTYPE RecordingDispatch::Invoke(DISPID member, REFIID iid, L
 }
 
 std::string describe(const VARIANT& value) {
-  static constexpr VariantNotation kNotation{.typePrefix = "",
-                                             .referencePrefix = "",
-                                             .referenceSuffix = "&",
-                                             .quoteStrings = false,
-                                             .markNullObjects = true};
+  static constexpr VariantNotation kNotation{.referenceSuffix = "&", .markNullObjects = true};
   return describeVariant(value, kNotation);
 }
 

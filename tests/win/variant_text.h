@@ -9,11 +9,11 @@ namespace quirevo::testing {
 
 // How a test's record writes the VARIANTs a call brought.
 struct VariantNotation {
-  std::string_view typePrefix;       // before each type name: "VT_" in "VT_I4"
-  std::string_view referencePrefix;  // before a by-reference type: "VT_BYREF|"
-  std::string_view referenceSuffix;  // after a by-reference type: "&" in "I4&"
-  bool quoteStrings = false;         // "VT_BSTR \"x\"" rather than "BSTR x"
-  bool markNullObjects = false;      // "DISPATCH null"
+  std::string_view typePrefix = {};       // before each type name: "VT_" in "VT_I4"
+  std::string_view referencePrefix = {};  // before a by-reference type: "VT_BYREF|"
+  std::string_view referenceSuffix = {};  // after a by-reference type: "&" in "I4&"
+  bool quoteStrings = false;              // "VT_BSTR \"x\"" rather than "BSTR x"
+  bool markNullObjects = false;           // "DISPATCH null"
 };
 
 // The type and value of a VARIANT of the kinds the program sends (EMPTY, I4, BOOL, BSTR,

@@ -13,8 +13,7 @@ inline constexpr CLSID kTestServerClass = {
 inline constexpr wchar_t kSettingsVariable[] = L"QUIREVO_TEST_SERVER_SETTINGS";
 
 // Every CreateInstance reads the settings afresh and starts a new application object with its
-// own model, as each start of Excel would.
-// The one factory lives as long as the DLL.
+// own model, as each start of Excel would. The one factory lives as long as the DLL.
 class ClassFactory final : public ScopedComObject<IClassFactory> {
  public:
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override;

@@ -21,11 +21,8 @@ std::string flagsText(WORD flags) {
 }
 
 std::string argumentText(const VARIANT& value) {
-  static constexpr VariantNotation kNotation{.typePrefix = "VT_",
-                                             .referencePrefix = "VT_BYREF|",
-                                             .referenceSuffix = "",
-                                             .quoteStrings = true,
-                                             .markNullObjects = false};
+  static constexpr VariantNotation kNotation{
+      .typePrefix = "VT_", .referencePrefix = "VT_BYREF|", .quoteStrings = true};
   return describeVariant(value, kNotation);
 }
 

@@ -13,27 +13,6 @@ DWORD busyRetryDelay(DWORD rejectType, DWORD elapsedMs) {
   return kBusyRetryIntervalMs;
 }
 
-HRESULT STDMETHODCALLTYPE BusyRetryFilter::QueryInterface(REFIID iid, void** object) {
-  if (object == nullptr) {
-    return E_POINTER;
-  }
-  if (iid == IID_IUnknown || iid == IID_IMessageFilter) {
-    *object = static_cast<IMessageFilter*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE BusyRetryFilter::Release() {
-  const ULONG left = --references_;
-  if (left == 0) {
-    delete this;
-  }
-  return left;
-}
-
 DWORD STDMETHODCALLTYPE BusyRetryFilter::HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) {
   return SERVERCALL_ISHANDLED;
 }

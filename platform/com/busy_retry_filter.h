@@ -1,8 +1,6 @@
 #pragma once
 
-#include <windows.h>
-
-#include <atomic>
+#include "platform/com/com_object.h"
 
 namespace quirevo {
 
@@ -16,16 +14,8 @@ DWORD busyRetryDelay(DWORD rejectType, DWORD elapsedMs);
 
 // Retries calls that the spreadsheet application rejects while it is busy (a modal dialog, a
 // recalculation): a busy server is not a failed request.
-class BusyRetryFilter final : public IMessageFilter {
+class BusyRetryFilter final : public ComObject<IMessageFilter> {
  public:
-  BusyRetryFilter() = default;
-  BusyRetryFilter(const BusyRetryFilter&) = delete;
-  BusyRetryFilter& operator=(const BusyRetryFilter&) = delete;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override;
-
   DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD callType, HTASK caller, DWORD tickCount,
                                              LPINTERFACEINFO interfaceInfo) override;
   DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK callee, DWORD tickCount,
@@ -33,8 +23,7 @@ class BusyRetryFilter final : public IMessageFilter {
   DWORD STDMETHODCALLTYPE MessagePending(HTASK callee, DWORD tickCount, DWORD pendingType) override;
 
  private:
-  ~BusyRetryFilter() = default;
-  std::atomic<ULONG> references_ = 1;
+  ~BusyRetryFilter() override = default;
 };
 
 }  // namespace quirevo

@@ -6,14 +6,11 @@
 namespace quirevo {
 
 ComApartment::ComApartment() {
+  const Microsoft::WRL::ComPtr<IMessageFilter> filter = makeComObject<BusyRetryFilter>();
   const HRESULT status = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   if (FAILED(status)) {
     throw comFailure(status);
   }
-  Microsoft::WRL::ComPtr<IMessageFilter> filter;
-  // mingw-w64's ComPtr::Attach adds a reference where Microsoft's does not, which left the filter
-  // alive after the apartment; taking it over through the pointer's address works with both.
-  *filter.GetAddressOf() = new BusyRetryFilter();
   const HRESULT registered = CoRegisterMessageFilter(filter.Get(), &previousFilter_);
   if (FAILED(registered)) {
     CoUninitialize();

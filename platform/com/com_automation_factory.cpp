@@ -5,7 +5,7 @@
 #include "platform/com/com_apartment.h"
 #include "platform/com/com_dispatch.h"
 #include "platform/com/com_error.h"
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

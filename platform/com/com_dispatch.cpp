@@ -2,10 +2,12 @@
 
 #include "platform/com/busy_retry_filter.h"
 #include "platform/com/com_error.h"
+#include "platform/com/com_variant.h"
 #include "platform/com/dispatch_arguments.h"
+#include "platform/com/invoke_flags.h"
 #include "platform/com/unique_excepinfo.h"
 #include "platform/com/unique_variant.h"
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 
@@ -73,9 +75,14 @@ DispatchPtr wrapComObject(IDispatch* object) {
   return DispatchPtr::adopt(new ComDispatch(Microsoft::WRL::ComPtr<IDispatch>(object)));
 }
 
-IDispatch* comObjectOf(Dispatch& object) {
-  auto* com = dynamic_cast<ComDispatch*>(&object);
-  return com == nullptr ? nullptr : com->comObject();
+IDispatch* exportComObject(const DispatchPtr& object) {
+  auto* com = dynamic_cast<ComDispatch*>(object.get());
+  if (com == nullptr) {
+    throw comFailure(DISP_E_TYPEMISMATCH);
+  }
+  IDispatch* exported = com->comObject();
+  exported->AddRef();
+  return exported;
 }
 
 }  // namespace quirevo

@@ -41,7 +41,8 @@ class ComDispatch final : public Dispatch {
 // The program's reference to a COM object; the object gets a reference of its own.
 DispatchPtr wrapComObject(IDispatch* object);
 
-// The IDispatch behind an object of a COM server, or null for an object of another kind.
-IDispatch* comObjectOf(Dispatch& object);
+// The IDispatch of an object of a COM server, with a reference for the VARIANT it goes into. An
+// object of another kind cannot be handed to a COM server: ComStatusError (DISP_E_TYPEMISMATCH).
+IDispatch* exportComObject(const DispatchPtr& object);
 
 }  // namespace quirevo

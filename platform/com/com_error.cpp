@@ -1,7 +1,7 @@
 #include "platform/com/com_error.h"
 
 #include "platform/com/unique_bstr.h"
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 
@@ -21,9 +21,9 @@ std::string systemMessage(HRESULT status) {
   return message;
 }
 
-AutomationError comFailure(HRESULT status) {
+ComStatusError comFailure(HRESULT status) {
   const auto code = static_cast<std::uint32_t>(status);
-  return statusFailure(code, systemMessage(status));
+  return ComStatusError(status, statusFailure(code, systemMessage(status)));
 }
 
 AutomationError comException(EXCEPINFO& exception) {

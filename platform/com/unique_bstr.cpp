@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <vector>
+
 namespace quirevo {
 
 // Owns one VARIANT: cleared (releasing its BSTR or interface) when destroyed.
@@ -33,6 +36,32 @@ class UniqueVariant {
 
  private:
   VARIANT value_;
+};
+
+// Owns an array of VARIANTs (the rgvarg of a call): each is cleared when the array goes, also when
+// filling it stopped halfway.
+class UniqueVariantArray {
+ public:
+  explicit UniqueVariantArray(std::size_t size) : values_(size) {
+    for (VARIANT& value : values_) {
+      VariantInit(&value);
+    }
+  }
+  UniqueVariantArray(const UniqueVariantArray&) = delete;
+  UniqueVariantArray& operator=(const UniqueVariantArray&) = delete;
+  ~UniqueVariantArray() {
+    for (VARIANT& value : values_) {
+      VariantClear(&value);
+    }
+  }
+
+  VARIANT& operator[](std::size_t index) { return values_.at(index); }
+  // Null for no values, as DISPPARAMS has it.
+  VARIANT* data() noexcept { return values_.empty() ? nullptr : values_.data(); }
+  std::size_t size() const noexcept { return values_.size(); }
+
+ private:
+  std::vector<VARIANT> values_;
 };
 
 }  // namespace quirevo

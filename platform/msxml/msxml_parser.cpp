@@ -8,9 +8,9 @@
 #include "platform/com/com_error.h"
 #include "platform/com/unique_bstr.h"
 #include "platform/com/unique_variant.h"
-#include "platform/com/wide_text.h"
 #include "platform/msxml/msxml_document.h"
 #include "platform/msxml/msxml_interfaces.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

@@ -3,8 +3,8 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
-#include "platform/com/wide_text.h"
 #include "platform/win32/form_window.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

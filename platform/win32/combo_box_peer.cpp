@@ -1,8 +1,8 @@
 #include "platform/win32/combo_box_peer.h"
 
-#include "platform/com/wide_text.h"
 #include "platform/win32/edit_peer.h"
 #include "platform/win32/form_window.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

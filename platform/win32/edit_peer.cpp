@@ -1,6 +1,6 @@
 #include "platform/win32/edit_peer.h"
 
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

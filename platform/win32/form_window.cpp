@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "platform/com/wide_text.h"
 #include "platform/win32/peer_factory.h"
 #include "platform/win32/resource_ids.h"
+#include "platform/windows/wide_text.h"
 #include "ui/tab_order.h"
 
 namespace quirevo {

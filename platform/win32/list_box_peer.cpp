@@ -1,7 +1,7 @@
 #include "platform/win32/list_box_peer.h"
 
-#include "platform/com/wide_text.h"
 #include "platform/win32/form_window.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "platform/com/wide_text.h"
 #include "platform/win32/form_window.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

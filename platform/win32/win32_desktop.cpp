@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/com/wide_text.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/unique_gdi.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

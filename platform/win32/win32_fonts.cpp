@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "platform/com/wide_text.h"
 #include "platform/win32/dpi_scale.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo {
 

@@ -255,16 +255,19 @@ class ApplicationObject final : public StandInObject<spreadsheet::ApplicationSer
 
 }  // namespace
 
-std::string Request::text() const {
-  std::string text = std::string(toString(kind)) + " " + member;
+std::string callText(std::string call, const std::vector<std::string>& arguments) {
   if (!arguments.empty()) {
-    text += "(";
+    call += "(";
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-      text += (i > 0 ? ", " : "") + arguments[i];
+      call += (i > 0 ? ", " : "") + arguments[i];
     }
-    text += ")";
+    call += ")";
   }
-  return text;
+  return call;
+}
+
+std::string Request::text() const {
+  return callText(std::string(toString(kind)) + " " + member, arguments);
 }
 
 SpreadsheetStandIn::SpreadsheetStandIn() : state_(std::make_shared<State>()) {}

@@ -31,6 +31,10 @@ struct Request {
   std::string text() const;
 };
 
+// "call(a, b)", or the call alone without arguments: a request as the stand-in's log and the Wine
+// test server's write it.
+std::string callText(std::string call, const std::vector<std::string>& arguments);
+
 struct PrintJob {
   std::string workbook;
   int sheet = 0;

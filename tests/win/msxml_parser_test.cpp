@@ -11,7 +11,7 @@
 
 #include "i18n/xml_parse_error.h"
 #include "platform/com/com_apartment.h"
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 #include "tests/win/wine_limits.h"
 
 namespace quirevo::testing {

@@ -2,7 +2,7 @@
 
 #include <cwctype>
 
-#include "platform/com/unique_bstr.h"
+#include "tests/win/variant_text.h"
 
 namespace quirevo::testing {
 
@@ -22,25 +22,6 @@ RecordingDispatch::RecordingDispatch(std::map<std::wstring, DISPID> members) {
 }
 
 RecordingDispatch::~RecordingDispatch() = default;
-
-HRESULT STDMETHODCALLTYPE RecordingDispatch::QueryInterface(REFIID iid, void** object) {
-  if (iid == IID_IUnknown || iid == IID_IDispatch) {
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-HRESULT STDMETHODCALLTYPE RecordingDispatch::GetTypeInfoCount(UINT* count) {
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE RecordingDispatch::GetTypeInfo(UINT, LCID, ITypeInfo**) {
-  return E_NOTIMPL;
-}
 
 HRESULT STDMETHODCALLTYPE RecordingDispatch::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count,
                                                            LCID locale, DISPID* ids) {
@@ -81,24 +62,8 @@ HRESULT STDMETHODCALLTYPE RecordingDispatch::Invoke(DISPID member, REFIID iid, L
 }
 
 std::string describe(const VARIANT& value) {
-  switch (V_VT(&value)) {
-    case VT_EMPTY:
-      return "EMPTY";
-    case VT_I4:
-      return "I4 " + std::to_string(V_I4(&value));
-    case VT_BOOL:
-      return "BOOL " + std::to_string(V_BOOL(&value));
-    case VT_BSTR:
-      return "BSTR " + bstrText(V_BSTR(&value));
-    case VT_DISPATCH:
-      return V_DISPATCH(&value) == nullptr ? "DISPATCH null" : "DISPATCH";
-    case VT_BYREF | VT_I4:
-      return "I4& " + std::to_string(*V_I4REF(&value));
-    case VT_BYREF | VT_BSTR:
-      return "BSTR& " + bstrText(*V_BSTRREF(&value));
-    default:
-      return "VT " + std::to_string(V_VT(&value));
-  }
+  static constexpr VariantNotation kNotation{.referenceSuffix = "&", .markNullObjects = true};
+  return describeVariant(value, kNotation);
 }
 
 }  // namespace quirevo::testing

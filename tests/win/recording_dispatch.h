@@ -1,11 +1,11 @@
 #pragma once
 
-#include <windows.h>
-
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "platform/com/dispatch_object.h"
 
 namespace quirevo::testing {
 
@@ -23,20 +23,15 @@ struct InvokeRecord {
 
 // A strict IDispatch stand-in: members are known by name (without regard to case), every call is
 // recorded, each member answers through a scripted response, and references are counted.
-class RecordingDispatch final : public IDispatch {
+class RecordingDispatch final : public DispatchObject<ComLifetime::Scoped> {
  public:
   using Response = std::function<HRESULT(DISPPARAMS& params, VARIANT* result, EXCEPINFO* error)>;
 
   explicit RecordingDispatch(std::map<std::wstring, DISPID> members);
   RecordingDispatch(const RecordingDispatch&) = delete;
   RecordingDispatch& operator=(const RecordingDispatch&) = delete;
-  ~RecordingDispatch();
+  ~RecordingDispatch() override;
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override { return --references_; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
                                           DISPID* ids) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID iid, LCID locale, WORD flags,
@@ -46,7 +41,7 @@ class RecordingDispatch final : public IDispatch {
   void respond(DISPID member, Response response) { responses_[member] = std::move(response); }
 
   // The references others hold, beyond the one the test owns (stack object, never deleted).
-  ULONG foreignReferences() const { return references_ - 1; }
+  ULONG foreignReferences() const { return references() - 1; }
   std::vector<std::vector<std::wstring>> nameRequests;
   std::vector<LCID> nameLocales;
   std::vector<InvokeRecord> invokes;
@@ -54,7 +49,6 @@ class RecordingDispatch final : public IDispatch {
  private:
   std::map<std::wstring, DISPID> members_;  // lower-case names
   std::map<DISPID, Response> responses_;
-  ULONG references_ = 1;
 };
 
 // "I4 3", "BOOL -1", "BSTR x", "I4& 3", "BSTR& x", "DISPATCH", "EMPTY"

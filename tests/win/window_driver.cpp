@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 #include "tests/win/window_access.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 #include "tests/wine/driver/scenarios.h"
 
 int wmain(int argc, wchar_t** argv) {

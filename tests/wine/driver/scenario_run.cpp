@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 #include "tests/wine/server/class_factory.h"
 
 namespace quirevo::testing {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <map>
 
-#include "platform/com/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace quirevo::testing {
 

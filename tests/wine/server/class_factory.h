@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include "platform/com/com_object.h"
 
 namespace quirevo::testing {
 
@@ -13,13 +13,9 @@ inline constexpr CLSID kTestServerClass = {
 inline constexpr wchar_t kSettingsVariable[] = L"QUIREVO_TEST_SERVER_SETTINGS";
 
 // Every CreateInstance reads the settings afresh and starts a new application object with its
-// own model, as each start of Excel would.
-class ClassFactory final : public IClassFactory {
+// own model, as each start of Excel would. The one factory lives as long as the DLL.
+class ClassFactory final : public ScopedComObject<IClassFactory> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  // The one factory lives as long as the DLL.
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
   HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 };

@@ -1,48 +1,42 @@
 #include "tests/wine/server/dispatch_adapter.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include "automation/automation_error.h"
 #include "automation/dispatch.h"
+#include "platform/com/com_error.h"
+#include "platform/com/com_variant.h"
+#include "platform/com/invoke_flags.h"
+#include "platform/com/received_arguments.h"
 #include "platform/com/unique_bstr.h"
-#include "platform/com/wide_text.h"
-#include "tests/wine/server/server_arguments.h"
+#include "platform/windows/wide_text.h"
+#include "tests/support/spreadsheet_stand_in.h"
+#include "tests/wine/server/request_text.h"
 
 namespace quirevo::testing {
 
+namespace {
+
+// The members take integers, booleans and strings, by value or by reference. Any other type is
+// refused with a status before the stand-in sees it, so that the log shows what was sent.
+void refuseTypesTheMembersNeverTake(const DISPPARAMS& params) {
+  static constexpr VARTYPE kTaken[] = {VT_I4, VT_BOOL, VT_BSTR, VT_BYREF | VT_I4,
+                                       VT_BYREF | VT_BSTR};
+  for (UINT i = 0; i < params.cArgs; ++i) {
+    if (std::find(std::begin(kTaken), std::end(kTaken), V_VT(&params.rgvarg[i])) ==
+        std::end(kTaken)) {
+      throw comFailure(DISP_E_TYPEMISMATCH);
+    }
+  }
+}
+
+}  // namespace
+
 DispatchAdapter::DispatchAdapter(std::shared_ptr<ServerContext> context, DispatchPtr object)
     : context_(std::move(context)), object_(std::move(object)) {}
-
-HRESULT STDMETHODCALLTYPE DispatchAdapter::QueryInterface(REFIID iid, void** object) {
-  if (object == nullptr) {
-    return E_POINTER;
-  }
-  if (iid == IID_IUnknown || iid == IID_IDispatch) {
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE DispatchAdapter::Release() {
-  const ULONG left = --references_;
-  if (left == 0) {
-    delete this;
-  }
-  return left;
-}
-
-HRESULT STDMETHODCALLTYPE DispatchAdapter::GetTypeInfoCount(UINT* count) {
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE DispatchAdapter::GetTypeInfo(UINT, LCID, ITypeInfo**) {
-  return E_NOTIMPL;
-}
 
 HRESULT STDMETHODCALLTYPE DispatchAdapter::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count,
                                                          LCID, DISPID* ids) {
@@ -75,11 +69,9 @@ HRESULT STDMETHODCALLTYPE DispatchAdapter::GetIDsOfNames(REFIID iid, LPOLESTR* n
 std::string DispatchAdapter::requestText(DISPID member, WORD flags,
                                          const DISPPARAMS& params) const {
   const auto name = memberNames_.find(member);
-  std::string text =
-      flagsText(flags) + " " + (name != memberNames_.end() ? name->second : std::to_string(member));
   std::vector<std::string> arguments;
   for (UINT i = params.cArgs; i > params.cNamedArgs; --i) {
-    arguments.push_back(describeVariant(params.rgvarg[i - 1]));
+    arguments.push_back(argumentText(params.rgvarg[i - 1]));
   }
   for (UINT i = 0; i < params.cNamedArgs; ++i) {
     const DISPID id = params.rgdispidNamedArgs[i];
@@ -87,43 +79,11 @@ std::string DispatchAdapter::requestText(DISPID member, WORD flags,
     const std::string argumentName = id == DISPID_PROPERTYPUT           ? "DISPID_PROPERTYPUT"
                                      : argument != argumentNames_.end() ? argument->second
                                                                         : "#" + std::to_string(id);
-    arguments.push_back(argumentName + "=" + describeVariant(params.rgvarg[i]));
+    arguments.push_back(argumentName + "=" + argumentText(params.rgvarg[i]));
   }
-  if (!arguments.empty()) {
-    text += "(";
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-      text += (i > 0 ? ", " : "") + arguments[i];
-    }
-    text += ")";
-  }
-  return text;
-}
-
-void DispatchAdapter::toCom(const Variant& value, VARIANT& result) const {
-  VariantInit(&result);
-  switch (value.type()) {
-    case Variant::Type::Empty:
-      return;
-    case Variant::Type::Integer:
-      V_VT(&result) = VT_I4;
-      V_I4(&result) = value.integerValue();
-      return;
-    case Variant::Type::Boolean:
-      V_VT(&result) = VT_BOOL;
-      V_BOOL(&result) = value.booleanValue() ? VARIANT_TRUE : VARIANT_FALSE;
-      return;
-    case Variant::Type::String:
-      V_BSTR(&result) = UniqueBstr(value.stringValue()).release();
-      V_VT(&result) = VT_BSTR;
-      return;
-    case Variant::Type::Object:
-      V_VT(&result) = VT_DISPATCH;
-      V_DISPATCH(&result) =
-          value.objectValue() ? new DispatchAdapter(context_, value.objectValue()) : nullptr;
-      return;
-    default:
-      throw ComStatus{DISP_E_TYPEMISMATCH};
-  }
+  return callText(
+      flagsText(flags) + " " + (name != memberNames_.end() ? name->second : std::to_string(member)),
+      arguments);
 }
 
 HRESULT STDMETHODCALLTYPE DispatchAdapter::Invoke(DISPID member, REFIID iid, LCID, WORD flags,
@@ -139,20 +99,24 @@ HRESULT STDMETHODCALLTYPE DispatchAdapter::Invoke(DISPID member, REFIID iid, LCI
     return RPC_E_SERVERCALL_RETRYLATER;
   }
   try {
-    const ServerArguments arguments(*params, kindOf(flags));
-    const Variant value =
-        object_->invoke(member, kindOf(flags), arguments.positional(), arguments.named());
+    const InvokeKind kind = invokeKind(flags);
+    refuseTypesTheMembersNeverTake(*params);
+    const ReceivedArguments arguments(*params, kind);
+    const Variant value = object_->invoke(member, kind, arguments.positional(), arguments.named());
     arguments.copyBack();
     if (result != nullptr) {
-      toCom(value, *result);
+      // Objects in results are served by adapters of their own.
+      toComVariant(value, *result, [this](const DispatchPtr& object) -> IDispatch* {
+        return makeComObject<DispatchAdapter>(context_, object).Detach();
+      });
     }
     context_->log().write(request);
     return S_OK;
-  } catch (const ComStatus& failure) {
+  } catch (const ComStatusError& failure) {
     char status[16];
-    std::snprintf(status, sizeof status, "%08lx", static_cast<unsigned long>(failure.status));
+    std::snprintf(status, sizeof status, "%08lx", static_cast<unsigned long>(failure.status()));
     context_->log().write(request + " -> status " + status);
-    return failure.status;
+    return failure.status();
   } catch (const AutomationError& failure) {
     context_->log().write(request + " -> exception \"" + failure.what() + "\"");
     if (error != nullptr) {

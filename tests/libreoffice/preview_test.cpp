@@ -1,5 +1,5 @@
-// "Preview" on a display (the suite runs under xvfb-run): checking it shows the office's window
-// with the workbook, unchecking hides it again.
+// "Preview" on a display (the suite runs under scripts/with-display): checking it shows the
+// office's window with the workbook, unchecking hides it again.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -63,7 +63,7 @@ bool becomes(bool shown, const std::string& title) {
 }
 
 TEST(Preview, ShowsTheOfficeWindowWithTheWorkbookAndHidesItAgain) {
-  ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under xvfb-run";
+  ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under scripts/with-display";
   ComponentRegistry components;
   components.add("Excel.Application", [] { return createLibreOfficeApplication(); });
   FakePrinters printers;

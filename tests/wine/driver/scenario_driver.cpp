@@ -3,15 +3,23 @@
 // closing "N passed, M failed" line; exits non-zero on any failure.
 //
 //   quirevo_scenario_driver QUIREVO_EXE WORKING_DIR SERVER_DLL SCENARIO
+//   quirevo_scenario_driver --list          the scenarios' names, one a line
 #include <windows.h>
 
 #include <cstdio>
 #include <exception>
+#include <string_view>
 
 #include "platform/windows/wide_text.h"
 #include "tests/wine/driver/scenarios.h"
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 2 && std::wstring_view(argv[1]) == L"--list") {
+    for (const std::string& name : quirevo::testing::scenarioNames()) {
+      std::printf("%s\n", name.c_str());
+    }
+    return 0;
+  }
   if (argc != 5) {
     std::fprintf(stderr,
                  "usage: quirevo_scenario_driver QUIREVO_EXE WORKING_DIR SERVER_DLL SCENARIO\n");

@@ -1,8 +1,5 @@
 #include "tests/wine/driver/scenarios.h"
 
-#include <functional>
-#include <map>
-
 #include "platform/windows/wide_text.h"
 
 namespace quirevo::testing {
@@ -287,19 +284,33 @@ void busyServer(ScenarioRun& run) {
                            released()}));
 }
 
-}  // namespace
-
-bool runScenario(const std::string& name, ScenarioRun& run) {
-  static const std::map<std::string, std::function<void(ScenarioRun&)>> scenarios = {
+// Every scenario, in the order the Wine check runs them.
+const std::vector<std::pair<std::string, void (*)(ScenarioRun&)>>& scenarios() {
+  static const std::vector<std::pair<std::string, void (*)(ScenarioRun&)>> all = {
       {"typical-run", typicalRun}, {"print-sheets", printSheets}, {"print-pages", printPages},
       {"failures", failures},      {"languages", languages},      {"close-box", closeBox},
       {"busy-server", busyServer}};
-  const auto scenario = scenarios.find(name);
-  if (scenario == scenarios.end()) {
-    return false;
+  return all;
+}
+
+}  // namespace
+
+std::vector<std::string> scenarioNames() {
+  std::vector<std::string> names;
+  for (const auto& [name, scenario] : scenarios()) {
+    names.push_back(name);
   }
-  scenario->second(run);
-  return true;
+  return names;
+}
+
+bool runScenario(const std::string& name, ScenarioRun& run) {
+  for (const auto& [known, scenario] : scenarios()) {
+    if (known == name) {
+      scenario(run);
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace quirevo::testing

@@ -1,21 +1,21 @@
 #pragma once
 
-#include <com/sun/star/frame/XModel.hpp>
+#include <memory>
 
 #include "platform/libreoffice/office_object.h"
 
 namespace quirevo::office {
 
-// One workbook this component opened or added.
+// One workbook the session holds.
 class WorkbookObject : public OfficeObject<WorkbookObject> {
  public:
-  WorkbookObject(std::shared_ptr<Session> session, css::uno::Reference<css::frame::XModel> document)
-      : OfficeObject(std::move(session)), document_(std::move(document)) {}
+  WorkbookObject(std::shared_ptr<Session> session, std::shared_ptr<HeldWorkbook> workbook)
+      : OfficeObject(std::move(session)), workbook_(std::move(workbook)) {}
   static const ServerMembers<WorkbookObject>& members();
 
  private:
   Variant close(const BoundArguments& arguments);
-  css::uno::Reference<css::frame::XModel> document_;
+  std::shared_ptr<HeldWorkbook> workbook_;
 };
 
 }  // namespace quirevo::office

@@ -13,7 +13,6 @@ class WorkbooksObject : public OfficeObject<WorkbooksObject> {
  private:
   Variant add(const BoundArguments& arguments);
   Variant open(const BoundArguments& arguments);
-  void opened(css::uno::Reference<css::frame::XModel> document);
 };
 
 }  // namespace quirevo::office

@@ -8,9 +8,9 @@
 
 namespace quirevo {
 
-void registerLinuxComponents(ComponentRegistry& registry) {
+void registerLinuxComponents(ComponentRegistry& registry, [[maybe_unused]] BusyWait& wait) {
 #ifdef QUIREVO_WITH_LIBREOFFICE
-  registry.add("Excel.Application", [] { return createLibreOfficeApplication(); });
+  registry.add("Excel.Application", [&wait] { return createLibreOfficeApplication(wait); });
 #else
   // Until the LibreOffice Calc component is built in, the spreadsheet application cannot be
   // started on Linux; the user is told what is missing rather than given a bare status text.

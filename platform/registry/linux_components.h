@@ -2,9 +2,11 @@
 
 namespace quirevo {
 
+class BusyWait;
 class ComponentRegistry;
 
 // The automation components built into the Linux program, under the ProgIDs the window asks for.
-void registerLinuxComponents(ComponentRegistry& registry);
+// Their long requests are waited for through the desktop's wait.
+void registerLinuxComponents(ComponentRegistry& registry, BusyWait& wait);
 
 }  // namespace quirevo

@@ -7,17 +7,20 @@
 #include "platform/libxml2/libxml2_parser.h"
 #include "platform/platform.h"
 #include "platform/qt/classic_look.h"
+#include "platform/qt/qt_busy_wait.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/registry/component_registry.h"
 #include "platform/registry/linux_components.h"
+#include "ui/error_text.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   quirevo::useClassicLook();
   quirevo::QtDesktop desktop;
   quirevo::CupsPrinterList printers;
+  quirevo::QtBusyWait wait(desktop, quirevo::applicationTitle(desktop.executablePath()));
   quirevo::ComponentRegistry components;
-  quirevo::registerLinuxComponents(components);
+  quirevo::registerLinuxComponents(components, wait);
   quirevo::LibXml2Parser xml;
   quirevo::Platform platform{components, printers, desktop, &xml};
   return quirevo::Quirevo(platform);

@@ -9,6 +9,7 @@
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/plain_wait.h"
 #include "workbook/spreadsheet_session.h"
 
 namespace quirevo::testing {
@@ -17,7 +18,7 @@ namespace {
 class TypicalRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    registerLinuxComponents(components);
+    registerLinuxComponents(components, wait);
     printers.printer = PrintServer::kPrinter;
   }
   void TearDown() override {
@@ -29,6 +30,7 @@ class TypicalRun : public ::testing::Test {
     return Quirevo(platform);
   }
 
+  PlainWait wait;
   ComponentRegistry components;
   FakePrinters printers;
   FakeDesktop desktop;

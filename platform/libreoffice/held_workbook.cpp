@@ -6,7 +6,7 @@ namespace quirevo::office {
 
 std::string HeldWorkbook::title() const {
   if (!file) {
-    return "a new workbook";
+    return "the new workbook";
   }
   return "\"" + std::filesystem::path(*file).filename().string() + "\"";
 }

@@ -15,7 +15,7 @@ struct HeldWorkbook {
   // Empty until it is loaded in the running office.
   css::uno::Reference<css::frame::XModel> document;
 
-  // How the user knows it: the file's name in quotes, or "a new workbook".
+  // How the user knows it: the file's name in quotes, or "the new workbook".
   std::string title() const;
 };
 

@@ -54,7 +54,7 @@ Variant Session::request(const std::function<Variant()>& run) {
   }
   doing(kWaiting);
   Variant result;
-  runOnOffice([&] { result = office_->request(run); });
+  runOnOffice([&] { result = run(); });
   return result;
 }
 
@@ -63,8 +63,13 @@ void Session::runOnOffice(const std::function<void()>& job) {
   try {
     thread_.run(
         [&] {
-          ensureOffice();
-          job();
+          const bool started = ensureOffice();
+          office_->request([&] {
+            if (started && visible_) {
+              setVisible(true);
+            }
+            job();
+          });
         },
         busyWork());
   } catch (const AutomationError&) {
@@ -76,10 +81,11 @@ void Session::runOnOffice(const std::function<void()>& job) {
 }
 
 // An office that has gone is replaced, silently: the workbooks are loaded into the new one as
-// requests need them, and the application's settings are the session's own.
-void Session::ensureOffice() {
+// requests need them (the active one at once when it is to be seen), and the application's
+// settings are the session's own. Whether a new office was started.
+bool Session::ensureOffice() {
   if (office_ && office_->running()) {
-    return;
+    return false;
   }
   office_.reset();
   for (const auto& workbook : workbooks_) {
@@ -89,9 +95,7 @@ void Session::ensureOffice() {
   doing("starting LibreOffice");
   office_ = std::make_unique<Office>(options_, &stopper_);
   doing(activity);
-  if (visible_) {
-    setVisible(true);
-  }
+  return true;
 }
 
 void Session::doing(std::string activity) {

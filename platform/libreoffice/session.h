@@ -63,7 +63,7 @@ class Session {
 
  private:
   void runOnOffice(const std::function<void()>& job);
-  void ensureOffice();
+  bool ensureOffice();
   void load(HeldWorkbook& workbook);
   void showWindows();
   std::string activity() const;

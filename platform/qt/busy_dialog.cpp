@@ -27,7 +27,8 @@ BusyDialog::BusyDialog(QWidget* parent, const QString& title, std::function<std:
   text_->setWordWrap(true);
   text_->setMinimumWidth(320);
   stopButton_->setObjectName(QStringLiteral("StopButton"));
-  stopButton_->setDefault(true);
+  // Stopping ends the office; Enter, meant for something else a moment earlier, must not do it.
+  stopButton_->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(stopButton_);

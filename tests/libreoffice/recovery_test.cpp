@@ -220,7 +220,7 @@ TEST_F(WindowRecovery, KilledDuringAListingOneMessageThenTheNextChangeListsTheWo
   };
   EXPECT_EQ(run(), 0);
   ASSERT_EQ(afterTheKill.size(), 1u);
-  EXPECT_EQ(afterTheKill[0].text, "LibreOffice ended unexpectedly (signal 9).");
+  EXPECT_EQ(afterTheKill[0].text, "LibreOffice ended unexpectedly (signal 9)");
   EXPECT_EQ(desktop.messages, afterTheKill) << "no message after the one";
   EXPECT_EQ(list, (std::vector<std::string>{"File information",
                                             "Sheet №1 - Sheets name: Summary - Num pages: 1",

@@ -56,5 +56,6 @@ TEST_F(OfficeLife, AnOfficeThatDiedBetweenRequestsIsReplacedByTheNextOneWithoutA
   EXPECT_NE(replaced[0], offices[0]);
   session.quit();
 }
+
 }  // namespace
 }  // namespace quirevo::testing

@@ -125,16 +125,22 @@ TEST_F(Recovery, AWorkbookWhoseFileIsGoneFailsTheRequestThatNeedsItNamingTheFile
   EXPECT_EQ(session.sheetCount(), 3);
 }
 
-TEST_F(Recovery, AnOfficeThatCannotBeStartedAgainFailsTheRequestAndTheNextTriesAgain) {
-  const auto broken = temporary_ / "broken";
+// The installed office behind a script that first does what a test asks while a marker file
+// exists: end at once, or take long to start.
+OfficeOptions officeBehind(const std::filesystem::path& marker, const std::string& whileMarked) {
   const auto program = OfficeEnvironment::workbooks().folder() / "office" / "soffice.bin";
   std::filesystem::create_directories(program.parent_path());
-  std::ofstream(program) << "#!/bin/sh\n[ -e '" << broken.string()
-                         << "' ] && exit 3\nexec /usr/lib/libreoffice/program/soffice.bin \"$@\"\n";
+  std::ofstream(program) << "#!/bin/sh\n[ -e '" << marker.string() << "' ] && " << whileMarked
+                         << "\nexec /usr/lib/libreoffice/program/soffice.bin \"$@\"\n";
   std::filesystem::permissions(program, std::filesystem::perms::owner_all);
   OfficeOptions options;
   options.program = program.string();
-  const OfficeSession session(options);
+  return options;
+}
+
+TEST_F(Recovery, AnOfficeThatCannotBeStartedAgainFailsTheRequestAndTheNextTriesAgain) {
+  const auto broken = temporary_ / "broken";
+  const OfficeSession session(officeBehind(broken, "exit 3"));
   session.open(threeSheets().file.string());
   killAndWaitForTheEnd(theOffice());
 
@@ -143,7 +149,25 @@ TEST_F(Recovery, AnOfficeThatCannotBeStartedAgainFailsTheRequestAndTheNextTriesA
             "LibreOffice could not be started: it ended with exit status 3");
   std::filesystem::remove(broken);
   EXPECT_EQ(session.sheetCount(), 3);
-  std::filesystem::remove_all(program.parent_path());
+}
+
+TEST_F(Recovery, StartingANewOfficeCanBeStoppedAndTheNextRequestStartsOneAgain) {
+  const auto slow = temporary_ / "slow";
+  const OfficeSession session(officeBehind(slow, "while :; do sleep 0.1; done"));
+  session.open(threeSheets().file.string());
+  killAndWaitForTheEnd(theOffice());
+
+  std::ofstream(slow).put('x');
+  session.wait.shown.clear();
+  session.wait.whenBusy = [](const BusyWork& work) { work.stop(); };
+  EXPECT_EQ(failureOf([&] { session.sheetCount(); }),
+            "LibreOffice was stopped while starting LibreOffice");
+  EXPECT_EQ(session.wait.shown, std::vector<std::string>{"Starting LibreOffice\u2026"});
+  EXPECT_TRUE(officeChildren().empty()) << "the office being started was ended";
+
+  std::filesystem::remove(slow);
+  session.wait.whenBusy = nullptr;
+  EXPECT_EQ(session.sheetCount(), 3);
 }
 
 // The window as the user has it, LibreOffice behind "Excel.Application" with the headless wait.

@@ -7,8 +7,8 @@
 
 namespace quirevo::office {
 
-ApplicationObject::ApplicationObject(const OfficeOptions& options)
-    : OfficeObject(std::make_shared<Session>(options)) {}
+ApplicationObject::ApplicationObject(const OfficeOptions& options, BusyWait& wait)
+    : OfficeObject(std::make_shared<Session>(options, wait)) {}
 
 ApplicationObject::~ApplicationObject() {
   session().end();
@@ -21,8 +21,9 @@ Variant ApplicationObject::putDisplayAlerts(const BoundArguments& arguments) {
 }
 
 Variant ApplicationObject::putVisible(const BoundArguments& arguments) {
-  session().visible = arguments[0].booleanValue();
-  session().showWindows();
+  session().doing(arguments[0].booleanValue() ? "showing LibreOffice's window"
+                                              : "hiding LibreOffice's window");
+  session().setVisible(arguments[0].booleanValue());
   return {};
 }
 
@@ -31,27 +32,31 @@ Variant ApplicationObject::workbooks(const BoundArguments&) {
 }
 
 Variant ApplicationObject::activeWorkbook(const BoundArguments&) {
-  auto document = session().activeDocument();
-  if (!document.is()) {
+  auto workbook = session().active();
+  if (!workbook) {
     return Variant::object({});
   }
-  return Variant::object(makeDispatch<WorkbookObject>(sharedSession(), std::move(document)));
+  return Variant::object(makeDispatch<WorkbookObject>(sharedSession(), std::move(workbook)));
 }
 
 Variant ApplicationObject::application(const BoundArguments&) {
   return Variant::object(DispatchPtr::share(this));
 }
 
+// The way to every sheet: a workbook the user closed in the office's window is opened again here.
 Variant ApplicationObject::sheets(const BoundArguments&) {
-  auto document = session().activeDocument();
-  if (!document.is()) {
+  auto workbook = session().active();
+  if (!workbook) {
     throw refusal("No workbook is open");
   }
-  return Variant::object(makeDispatch<SheetsObject>(sharedSession(), std::move(document)));
+  session().doing("looking at " + workbook->title());
+  session().openDocument(*workbook);
+  return Variant::object(makeDispatch<SheetsObject>(sharedSession(), std::move(workbook)));
 }
 
 Variant ApplicationObject::quit(const BoundArguments&) {
-  session().office().quit();
+  session().doing("closing LibreOffice");
+  session().quit();
   return {};
 }
 

@@ -7,7 +7,7 @@ namespace quirevo::office {
 // The root object: the application's settings, its workbooks, the active workbook and its sheets.
 class ApplicationObject final : public OfficeObject<spreadsheet::ApplicationServer> {
  public:
-  explicit ApplicationObject(const OfficeOptions& options);
+  ApplicationObject(const OfficeOptions& options, BusyWait& wait);
   // The last reference ends the office this component started.
   ~ApplicationObject() override;
 

@@ -23,21 +23,24 @@ namespace quirevo::office {
 
 namespace {
 
-AutomationError cannotOpen(const std::string& fileName, const std::string& reason) {
-  return refusal("Cannot open \"" + fileName + "\": " + reason);
+AutomationError cannotOpen(const std::string& fileName, Opening opening,
+                           const std::string& reason) {
+  return refusal("Cannot open \"" + fileName + "\"" + (opening == Opening::Again ? " again" : "") +
+                 ": " + reason);
 }
 
-void checkReadable(const std::string& fileName) {
+void checkReadable(const std::string& fileName, Opening opening) {
   struct stat status {};
   if (stat(fileName.c_str(), &status) != 0) {
-    throw cannotOpen(fileName, errno == ENOENT || errno == ENOTDIR ? "the file does not exist"
-                                                                   : std::strerror(errno));
+    throw cannotOpen(
+        fileName, opening,
+        errno == ENOENT || errno == ENOTDIR ? "the file does not exist" : std::strerror(errno));
   }
   if (S_ISDIR(status.st_mode)) {
-    throw cannotOpen(fileName, "it is a folder");
+    throw cannotOpen(fileName, opening, "it is a folder");
   }
   if (access(fileName.c_str(), R_OK) != 0) {
-    throw cannotOpen(fileName, std::strerror(errno));
+    throw cannotOpen(fileName, opening, std::strerror(errno));
   }
 }
 
@@ -65,8 +68,9 @@ css::uno::Reference<css::frame::XModel> addWorkbook(
 }
 
 css::uno::Reference<css::frame::XModel> openWorkbook(
-    const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& fileName) {
-  checkReadable(fileName);
+    const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& fileName,
+    Opening opening) {
+  checkReadable(fileName, opening);
   const auto arguments = properties({
       property("ReadOnly", css::uno::Any(true)),
       property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
@@ -86,7 +90,7 @@ css::uno::Reference<css::frame::XModel> openWorkbook(
     document.clear();
   }
   if (!document.is()) {
-    throw cannotOpen(fileName, "LibreOffice cannot read it as a workbook");
+    throw cannotOpen(fileName, opening, "LibreOffice cannot read it as a workbook");
   }
   // The office applies the view settings that an Excel file carries (its selected sheets) at the
   // first question about the selection. Asked now, they cannot later undo the selection of a

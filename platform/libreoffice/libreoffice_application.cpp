@@ -4,8 +4,8 @@
 
 namespace quirevo {
 
-DispatchPtr createLibreOfficeApplication(const OfficeOptions& options) {
-  return makeDispatch<office::ApplicationObject>(options);
+DispatchPtr createLibreOfficeApplication(BusyWait& wait, const OfficeOptions& options) {
+  return makeDispatch<office::ApplicationObject>(options, wait);
 }
 
 }  // namespace quirevo

@@ -91,8 +91,9 @@ class Watchdog {
 
 }  // namespace
 
-Office::Office(const OfficeOptions& options)
+Office::Office(const OfficeOptions& options, OfficeStopper* stopper)
     : options_(options),
+      stopper_(stopper),
       hasDisplay_(displayAvailable()),
       pipeName_(folder_.path().filename().string()) {
   if (options_.program.empty()) {
@@ -123,8 +124,16 @@ void Office::start() {
   }
   arguments.push_back("-env:UserInstallation=" + fileUrlFor((folder_.path() / "profile").string()));
   arguments.push_back("--accept=pipe,name=" + pipeName_ + ";urp;");
-  process_ = std::make_unique<OfficeProcess>(
-      options_.program, arguments, folder_.path() / "office.log", std::vector<std::string>{});
+  // The office's own temporary files go with our folder, also when it is killed and cannot
+  // remove them itself.
+  const auto temporary = folder_.path() / "tmp";
+  std::filesystem::create_directories(temporary);
+  process_ =
+      std::make_unique<OfficeProcess>(options_.program, arguments, folder_.path() / "office.log",
+                                      std::vector<std::string>{"TMPDIR=" + temporary.string()});
+  if (stopper_ != nullptr) {
+    stopper_->watch(*process_);
+  }
 }
 
 void Office::connect() {
@@ -162,6 +171,10 @@ void Office::connect() {
   } catch (const css::uno::Exception& failure) {
     throw AutomationError("LibreOffice could not be started: " + officeMessage(failure));
   }
+}
+
+bool Office::running() {
+  return state_ == State::Running && !process_->ended();
 }
 
 void Office::checkRunning() {

@@ -12,6 +12,7 @@
 #include "automation/automation_error.h"
 #include "platform/libreoffice/office_options.h"
 #include "platform/libreoffice/office_process.h"
+#include "platform/libreoffice/office_stopper.h"
 #include "platform/libreoffice/private_folder.h"
 #include "platform/libreoffice/uno_bootstrap.h"
 
@@ -22,8 +23,9 @@ namespace quirevo::office {
 // and its death, reach the caller as an AutomationError and never as a hang.
 class Office {
  public:
-  // Starts the office and connects to it within options.startTimeout.
-  explicit Office(const OfficeOptions& options);
+  // Starts the office and connects to it within options.startTimeout. The stopper, when given,
+  // is told of every office process started.
+  explicit Office(const OfficeOptions& options, OfficeStopper* stopper = nullptr);
   // Ends the office if it still runs.
   ~Office();
   Office(const Office&) = delete;
@@ -31,6 +33,8 @@ class Office {
 
   const css::uno::Reference<css::frame::XDesktop2>& desktop() const { return desktop_; }
   const css::uno::Reference<css::uno::XComponentContext>& context() const { return remote_; }
+  // Whether the office still serves requests: not quit, not found dead, its process not ended.
+  bool running();
   // Whether the office has windows that can be shown (it was started with a display).
   bool hasDisplay() const { return hasDisplay_; }
 
@@ -67,6 +71,7 @@ class Office {
   void removePipe() const;
 
   OfficeOptions options_;
+  OfficeStopper* stopper_;
   bool hasDisplay_;
   PrivateFolder folder_;
   std::string pipeName_;

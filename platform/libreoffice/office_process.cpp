@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -86,6 +87,9 @@ OfficeProcess::OfficeProcess(const std::string& program, const std::vector<std::
     execve(argv[0], argv.data(), envp.data());
     _exit(127);
   }
+  // Only we reap the child, so its id cannot have been reused yet. (The call itself, as glibc 2.36
+  // declares its wrapper without C linkage.)
+  descriptor_ = UniqueFd(static_cast<int>(syscall(SYS_pidfd_open, pid_, 0)));
 }
 
 OfficeProcess::~OfficeProcess() {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/libreoffice/unique_fd.h"
+
 namespace quirevo::office {
 
 // How a process ended.
@@ -33,6 +35,8 @@ class OfficeProcess {
   OfficeProcess& operator=(const OfficeProcess&) = delete;
 
   pid_t pid() const { return pid_; }
+  // A descriptor of the process that signals reach it, and never another, even once it has ended.
+  const UniqueFd& descriptor() const { return descriptor_; }
   // Nothing while it runs; how it ended once it has.
   std::optional<ProcessEnd> ended();
   // Waits up to limit for the process to end on its own; true when it has.
@@ -42,6 +46,7 @@ class OfficeProcess {
 
  private:
   pid_t pid_ = -1;
+  UniqueFd descriptor_;
   std::optional<ProcessEnd> end_;
 };
 

@@ -33,6 +33,10 @@ constexpr Setting kSettings[] = {
     {"/org.openoffice.Setup/Office", "ooSetupInstCompleted", "true"},
 };
 
+// Without its start module the office has no Start Center to show when the user closes the last
+// workbook in its window (it ends instead, and the next request starts a new one).
+constexpr std::string_view kRemovedFactory = "com.sun.star.frame.StartModule";
+
 }  // namespace
 
 void writeOfficeProfile(const std::filesystem::path& folder) {
@@ -47,6 +51,8 @@ void writeOfficeProfile(const std::filesystem::path& folder) {
     file << "<item oor:path=\"" << setting.path << "\"><prop oor:name=\"" << setting.name
          << "\" oor:op=\"fuse\"><value>" << setting.value << "</value></prop></item>\n";
   }
+  file << "<item oor:path=\"/org.openoffice.Setup/Office/Factories\"><node oor:name=\""
+       << kRemovedFactory << "\" oor:op=\"remove\"/></item>\n";
   file << "</oor:items>\n";
   if (!file.flush()) {
     throw AutomationError("LibreOffice could not be started: its profile in " + user.string() +

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <com/sun/star/frame/XModel.hpp>
-#include <com/sun/star/sheet/XSpreadsheet.hpp>
-
+#include "platform/libreoffice/held_sheet.h"
 #include "platform/libreoffice/office_object.h"
 
 namespace quirevo::office {
@@ -10,17 +8,12 @@ namespace quirevo::office {
 // A sheet's page setup; it offers the sheet's printed pages.
 class PageSetupObject final : public OfficeObject<spreadsheet::PageSetupServer> {
  public:
-  PageSetupObject(std::shared_ptr<Session> session,
-                  css::uno::Reference<css::frame::XModel> document,
-                  css::uno::Reference<css::sheet::XSpreadsheet> sheet)
-      : OfficeObject(std::move(session)),
-        document_(std::move(document)),
-        sheet_(std::move(sheet)) {}
+  PageSetupObject(std::shared_ptr<Session> session, HeldSheet sheet)
+      : OfficeObject(std::move(session)), sheet_(std::move(sheet)) {}
 
  private:
   Variant pages(const BoundArguments& arguments) override;
-  css::uno::Reference<css::frame::XModel> document_;
-  css::uno::Reference<css::sheet::XSpreadsheet> sheet_;
+  HeldSheet sheet_;
 };
 
 }  // namespace quirevo::office

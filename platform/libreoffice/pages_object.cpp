@@ -5,7 +5,8 @@
 namespace quirevo::office {
 
 Variant PagesObject::count(const BoundArguments&) {
-  return Variant::integer(printedPageCount(document_, sheet_));
+  session().doing("counting the pages of sheet \"" + sheetName_ + "\"");
+  return Variant::integer(printedPageCount(sheet_.document(session()), sheet_.sheet(session())));
 }
 
 }  // namespace quirevo::office

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <com/sun/star/frame/XModel.hpp>
-#include <com/sun/star/sheet/XSpreadsheet.hpp>
+#include <string>
 
+#include "platform/libreoffice/held_sheet.h"
 #include "platform/libreoffice/office_object.h"
 
 namespace quirevo::office {
@@ -10,16 +10,15 @@ namespace quirevo::office {
 // A sheet's printed pages; counted afresh at every request.
 class PagesObject final : public OfficeObject<spreadsheet::PagesServer> {
  public:
-  PagesObject(std::shared_ptr<Session> session, css::uno::Reference<css::frame::XModel> document,
-              css::uno::Reference<css::sheet::XSpreadsheet> sheet)
+  PagesObject(std::shared_ptr<Session> session, HeldSheet sheet, std::string sheetName)
       : OfficeObject(std::move(session)),
-        document_(std::move(document)),
-        sheet_(std::move(sheet)) {}
+        sheet_(std::move(sheet)),
+        sheetName_(std::move(sheetName)) {}
 
  private:
   Variant count(const BoundArguments& arguments) override;
-  css::uno::Reference<css::frame::XModel> document_;
-  css::uno::Reference<css::sheet::XSpreadsheet> sheet_;
+  HeldSheet sheet_;
+  std::string sheetName_;
 };
 
 }  // namespace quirevo::office

@@ -1,47 +1,84 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <string>
 #include <vector>
 
 #include <com/sun/star/frame/XModel.hpp>
 
+#include "automation/variant.h"
+#include "platform/busy_wait.h"
+#include "platform/libreoffice/held_workbook.h"
 #include "platform/libreoffice/office.h"
+#include "platform/libreoffice/office_stopper.h"
+#include "platform/libreoffice/request_thread.h"
 
 namespace quirevo::office {
 
-// What the application object and everything reached from it share: the office, the documents
-// this component opened in it, and the application's settings.
+// What the application object and everything reached from it share: the office, the workbooks
+// held in it and the application's settings. The office is supervised: every request runs on the
+// request thread while the window waits, the user may stop it, and an office that has gone (it
+// died, was stopped or was closed) is replaced at the next request by a new one in the same state.
 class Session {
  public:
-  explicit Session(const OfficeOptions& options) : office_(std::make_unique<Office>(options)) {}
+  // Starts the office; throws its start-up failure.
+  Session(const OfficeOptions& options, BusyWait& wait);
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
 
-  // Runs one request on the office; fails once the application has ended it.
-  template <class Request>
-  auto request(Request&& run) -> decltype(run()) {
-    if (!office_) {
-      throw AutomationError("LibreOffice has quit");
-    }
-    return office_->request(std::forward<Request>(run));
-  }
+  // Runs one request on the request thread, with a running office, and waits for it. A request
+  // the user stopped fails saying what was stopped; one after Quit or end() fails at once.
+  Variant request(const std::function<Variant()>& run);
+
+  // The rest is for requests, on the request thread.
+
+  // What the request is doing now, in the user's words ("counting the pages of sheet "Data"").
+  void doing(std::string activity);
   Office& office() { return *office_; }
 
-  void added(css::uno::Reference<css::frame::XModel> document);
-  void closed(const css::uno::Reference<css::frame::XModel>& document);
-  // The document opened or added last that is still open (the user may close one in the
-  // office's window), or an empty reference.
-  css::uno::Reference<css::frame::XModel> activeDocument();
+  std::shared_ptr<HeldWorkbook> add();
+  std::shared_ptr<HeldWorkbook> open(const std::string& file);
+  // Closes the workbook if it is loaded and forgets it.
+  void close(const std::shared_ptr<HeldWorkbook>& workbook);
+  // The workbook opened or added last that has not been closed through the session, or nothing.
+  std::shared_ptr<HeldWorkbook> active() const;
+  // The workbook's document in the running office, loaded again when it has none there.
+  css::uno::Reference<css::frame::XModel> document(HeldWorkbook& workbook);
+  // The same, first checking that the user has not closed it in the office's window.
+  css::uno::Reference<css::frame::XModel> openDocument(HeldWorkbook& workbook);
 
   bool displayAlerts = true;
-  bool visible = false;
-  // Shows the active document's window while visible, hides the others; nothing without a display.
-  void showWindows();
+  // Shows the active workbook's window or hides it; the others stay hidden. Nothing without a
+  // display.
+  void setVisible(bool visible);
+  // Ends the office for good: every later request fails.
+  void quit();
 
-  // The application object's end: the office goes with it, whoever still holds a part of it.
+  // From the window's thread: the application object's end. The office goes with it, whoever
+  // still holds a part of it.
   void end();
 
  private:
+  void runOnOffice(const std::function<void()>& job);
+  bool ensureOffice();
+  void load(HeldWorkbook& workbook);
+  void showWindows();
+  std::string activity() const;
+  BusyWork busyWork();
+
+  OfficeOptions options_;
+  OfficeStopper stopper_;
   std::unique_ptr<Office> office_;
-  std::vector<css::uno::Reference<css::frame::XModel>> documents_;
+  bool ended_ = false;
+  bool visible_ = false;
+  std::vector<std::shared_ptr<HeldWorkbook>> workbooks_;
+  mutable std::mutex activityMutex_;
+  std::string activity_;
+  // Last, so that it has ended before anything it uses goes.
+  RequestThread thread_;
 };
 
 }  // namespace quirevo::office

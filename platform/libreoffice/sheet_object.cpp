@@ -1,23 +1,21 @@
 #include "platform/libreoffice/sheet_object.h"
 
-#include <com/sun/star/container/XNamed.hpp>
-
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/page_setup_object.h"
 #include "platform/libreoffice/sheet_printer.h"
-#include "platform/libreoffice/uno_text.h"
+#include "platform/libreoffice/workbook_sheets.h"
 
 namespace quirevo::office {
 
 using namespace spreadsheet;
 
 Variant SheetObject::name(const BoundArguments&) {
-  return Variant::string(fromUno(
-      css::uno::Reference<css::container::XNamed>(sheet_, css::uno::UNO_QUERY_THROW)->getName()));
+  session().doing("reading the name of sheet " + std::to_string(sheet_.number()));
+  return Variant::string(sheetName(sheet_.sheet(session())));
 }
 
 Variant SheetObject::pageSetup(const BoundArguments&) {
-  return Variant::object(makeDispatch<PageSetupObject>(sharedSession(), document_, sheet_));
+  return Variant::object(makeDispatch<PageSetupObject>(sharedSession(), sheet_));
 }
 
 Variant SheetObject::printOut(const BoundArguments& arguments) {
@@ -28,10 +26,15 @@ Variant SheetObject::printOut(const BoundArguments& arguments) {
   if (arguments[kPrintToFile].booleanValue()) {
     throw refusal("Printing to a file is not supported");
   }
-  printSheet(document_, sheet_,
-             {arguments[kFrom].integerValue(), arguments[kTo].integerValue(),
-              arguments[kCopies].integerValue(), arguments[kCollate].booleanValue(),
-              arguments[kActivePrinter].stringValue()});
+  const SheetPrintRequest request{arguments[kFrom].integerValue(), arguments[kTo].integerValue(),
+                                  arguments[kCopies].integerValue(),
+                                  arguments[kCollate].booleanValue(),
+                                  arguments[kActivePrinter].stringValue()};
+  session().doing("reading the name of sheet " + std::to_string(sheet_.number()));
+  const auto& sheet = sheet_.sheet(session());
+  session().doing("printing sheet \"" + sheetName(sheet) + "\", pages " +
+                  std::to_string(request.from) + " to " + std::to_string(request.to));
+  printSheet(sheet_.document(session()), sheet, request);
   return {};
 }
 

@@ -1,6 +1,5 @@
 #include "platform/libreoffice/sheet_printer.h"
 
-#include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/sheet/XSelectedSheetsSupplier.hpp>
 #include <com/sun/star/sheet/XSpreadsheetView.hpp>
@@ -11,15 +10,11 @@
 #include "platform/libreoffice/print_job_monitor.h"
 #include "platform/libreoffice/sheet_pages.h"
 #include "platform/libreoffice/uno_text.h"
+#include "platform/libreoffice/workbook_sheets.h"
 
 namespace quirevo::office {
 
 namespace {
-
-std::string nameOf(const css::uno::Reference<css::sheet::XSpreadsheet>& sheet) {
-  return fromUno(
-      css::uno::Reference<css::container::XNamed>(sheet, css::uno::UNO_QUERY_THROW)->getName());
-}
 
 // The office prints the selected sheets only (the profile says so); the sheet becomes the one
 // selected, and that is checked, so that no other sheet's pages are ever printed in its place.
@@ -32,7 +27,7 @@ void selectAlone(const css::uno::Reference<css::frame::XModel>& document,
                             controller, css::uno::UNO_QUERY_THROW)
                             ->getSelectedSheets();
   if (selected.getLength() != 1 || selected[0] != sheetIndex(sheet)) {
-    throw refusal("Sheet \"" + nameOf(sheet) + "\" cannot be printed on its own");
+    throw refusal("Sheet \"" + sheetName(sheet) + "\" cannot be printed on its own");
   }
 }
 
@@ -75,10 +70,11 @@ void printSheet(const css::uno::Reference<css::frame::XModel>& document,
       property("Wait", css::uno::Any(true)),
   }));
   if (printing.monitor().failed()) {
-    throw refusal("Printing sheet \"" + nameOf(sheet) + "\" on \"" + request.printer + "\" failed");
+    throw refusal("Printing sheet \"" + sheetName(sheet) + "\" on \"" + request.printer +
+                  "\" failed");
   }
   if (!printing.monitor().spooled()) {
-    throw refusal("LibreOffice did not print sheet \"" + nameOf(sheet) + "\" on \"" +
+    throw refusal("LibreOffice did not print sheet \"" + sheetName(sheet) + "\" on \"" +
                   request.printer + "\"");
   }
 }

@@ -1,20 +1,20 @@
 #pragma once
 
-#include <com/sun/star/frame/XModel.hpp>
+#include <memory>
 
 #include "platform/libreoffice/office_object.h"
 
 namespace quirevo::office {
 
-// One workbook this component opened or added.
+// One workbook the session holds.
 class WorkbookObject final : public OfficeObject<spreadsheet::WorkbookServer> {
  public:
-  WorkbookObject(std::shared_ptr<Session> session, css::uno::Reference<css::frame::XModel> document)
-      : OfficeObject(std::move(session)), document_(std::move(document)) {}
+  WorkbookObject(std::shared_ptr<Session> session, std::shared_ptr<HeldWorkbook> workbook)
+      : OfficeObject(std::move(session)), workbook_(std::move(workbook)) {}
 
  private:
   Variant close(const BoundArguments& arguments) override;
-  css::uno::Reference<css::frame::XModel> document_;
+  std::shared_ptr<HeldWorkbook> workbook_;
 };
 
 }  // namespace quirevo::office

@@ -12,7 +12,6 @@ class WorkbooksObject final : public OfficeObject<spreadsheet::WorkbooksServer> 
  private:
   Variant add(const BoundArguments& arguments) override;
   Variant open(const BoundArguments& arguments) override;
-  void opened(css::uno::Reference<css::frame::XModel> document);
 };
 
 }  // namespace quirevo::office

@@ -21,6 +21,7 @@ class QtDesktop : public Toolkit {
 
   // The window dialogs belong to; set while run() shows a form, and by tests that make one.
   void setMainWindow(QWidget* window) { mainWindow_ = window; }
+  QWidget* mainWindow() const { return mainWindow_; }
 
  private:
   QPointer<QWidget> mainWindow_;

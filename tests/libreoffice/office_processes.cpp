@@ -1,12 +1,32 @@
 #include "tests/libreoffice/office_processes.h"
 
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace quirevo::testing {
+
+void killAndWaitForTheEnd(pid_t office) {
+  kill(office, SIGKILL);
+  // Looked at without reaping it, which is the component's to do; a process whose main thread has
+  // ended shows as a zombie before its other threads have, and only then can it be reaped.
+  siginfo_t info{};
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (waitid(P_PID, static_cast<id_t>(office), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+         info.si_pid == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      throw std::runtime_error("the killed office did not end");
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
 
 std::vector<pid_t> officeChildren() {
   std::vector<pid_t> children;

@@ -10,4 +10,8 @@ namespace quirevo::testing {
 // but not yet reaped ones included.
 std::vector<pid_t> officeChildren();
 
+// Kills the office and returns once it has ended (a zombie its parent has not yet reaped), as an
+// office that died between two requests has: the next request finds it gone.
+void killAndWaitForTheEnd(pid_t office);
+
 }  // namespace quirevo::testing

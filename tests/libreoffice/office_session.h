@@ -2,17 +2,28 @@
 
 #include <string>
 
-#include "platform/libreoffice/libreoffice_application.h"
 #include "automation/late_binding.h"
 #include "automation/variant.h"
+#include "platform/libreoffice/libreoffice_application.h"
+#include "platform/registry/component_registry.h"
+#include "tests/support/plain_wait.h"
 
 namespace quirevo::testing {
 
+// "Excel.Application" served by the LibreOffice component, as the Linux program wires it.
+inline void serveLibreOffice(ComponentRegistry& components, BusyWait& wait) {
+  components.add("Excel.Application", [&wait] { return createLibreOfficeApplication(wait); });
+}
+
 // The requests Quirevo's handlers make, spelled and typed as they make them, on one application
-// object of the component.
+// object of the component, waited for headlessly.
 class OfficeSession {
  public:
-  OfficeSession() : application_(Variant::object(createLibreOfficeApplication())) {}
+  explicit OfficeSession(const OfficeOptions& options = {})
+      : application_(Variant::object(createLibreOfficeApplication(wait, options))) {}
+
+  // Declared before the application, which uses it until it goes.
+  mutable PlainWait wait;
 
   const Variant& application() const { return application_; }
   void release() { application_.clear(); }

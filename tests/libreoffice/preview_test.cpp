@@ -1,10 +1,12 @@
 // "Preview" on a display (the suite runs under scripts/with-display): checking it shows the
-// office's window with the workbook, unchecking hides it again.
+// office's window with the workbook, unchecking hides it again; the window comes back after the
+// office died or the user closed the workbook there, and the office never shows its Start Center.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -14,7 +16,10 @@
 #include "platform/registry/component_registry.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
+#include "tests/libreoffice/office_session.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/plain_wait.h"
+#include "ui/form.h"
 
 namespace quirevo::testing {
 namespace {
@@ -62,10 +67,30 @@ bool becomes(bool shown, const std::string& title) {
   return true;
 }
 
+// The office's own start window: shown where an office closes its last document by itself.
+bool startCenterShown() {
+  return commandOutput("xwininfo -root -tree").find("libreoffice-startcenter") != std::string::npos;
+}
+
+// The id of the first window whose title holds the text, or nothing.
+std::string windowWithTitle(const std::string& title) {
+  std::istringstream tree(commandOutput("xwininfo -root -tree"));
+  for (std::string line; std::getline(tree, line);) {
+    const auto id = line.find("0x");
+    if (line.find(title) != std::string::npos && id != std::string::npos &&
+        outputOrNothing("xwininfo -id " + line.substr(id, line.find(' ', id) - id))
+                .find("Map State: IsViewable") != std::string::npos) {
+      return line.substr(id, line.find(' ', id) - id);
+    }
+  }
+  return "";
+}
+
 TEST(Preview, ShowsTheOfficeWindowWithTheWorkbookAndHidesItAgain) {
   ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under scripts/with-display";
+  PlainWait wait;
   ComponentRegistry components;
-  components.add("Excel.Application", [] { return createLibreOfficeApplication(); });
+  serveLibreOffice(components, wait);
   FakePrinters printers;
   printers.printer = PrintServer::kPrinter;
   FakeDesktop desktop;
@@ -85,6 +110,81 @@ TEST(Preview, ShowsTheOfficeWindowWithTheWorkbookAndHidesItAgain) {
   EXPECT_EQ(Quirevo(platform), 0);
   EXPECT_EQ(desktop.messages, std::vector<ShownMessage>{});
   EXPECT_TRUE(officeChildren().empty());
+}
+
+// Quirevo's window with "Preview" checked on the three-sheet workbook; the test goes on from there.
+class PreviewRecovery : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under scripts/with-display";
+    serveLibreOffice(components, wait);
+    printers.printer = PrintServer::kPrinter;
+    desktop.dialogAnswers.push_back(book().file.string());
+  }
+  void TearDown() override { EXPECT_TRUE(officeChildren().empty()); }
+
+  static const TestWorkbook& book() { return OfficeEnvironment::workbooks().threeSheets(); }
+  static std::string title() { return book().file.filename().string(); }
+
+  // Runs the program: the workbook chosen, Preview checked, then the test's steps, then "Close".
+  void runWithPreview(const std::function<void(TForm1&)>& steps) {
+    desktop.script = [&](Form&) {
+      Form1->SpeedButton1.userClick();
+      Form1->CheckBox1.userClick();
+      ASSERT_TRUE(becomes(true, title())) << "checking Preview shows the workbook";
+      steps(*Form1);
+      Form1->BitBtn2.userClick();
+    };
+    Platform platform{components, printers, desktop, xml.get()};
+    EXPECT_EQ(Quirevo(platform), 0);
+  }
+
+  // Print with the window as it starts: page 1 of every sheet.
+  std::vector<LandedJob> print(TForm1& window) {
+    const int before = OfficeEnvironment::printServer().lastJob();
+    window.BitBtn1.userClick();
+    return OfficeEnvironment::printServer().jobsAfter(before);
+  }
+
+  PlainWait wait;
+  ComponentRegistry components;
+  FakePrinters printers;
+  FakeDesktop desktop;
+  std::unique_ptr<XmlParser> xml = makeTestXmlParser();
+};
+
+TEST_F(PreviewRecovery, AfterTheOfficeDiedTheWorkbookIsShownAgain) {
+  std::size_t jobs = 0;
+  runWithPreview([&](TForm1& window) {
+    const auto offices = officeChildren();
+    ASSERT_EQ(offices.size(), 1u);
+    killAndWaitForTheEnd(offices[0]);
+    jobs = print(window).size();
+    EXPECT_TRUE(becomes(true, title())) << "Preview was checked before the death";
+  });
+  EXPECT_EQ(jobs, 3u);
+  EXPECT_EQ(desktop.messages, std::vector<ShownMessage>{});
+}
+
+TEST_F(PreviewRecovery, AWorkbookClosedInTheOfficesWindowIsOpenedAgainAndNoStartCenterComes) {
+  std::size_t jobs = 0;
+  bool startCenter = false;
+  runWithPreview([&](TForm1& window) {
+    const std::string office = windowWithTitle(title());
+    ASSERT_FALSE(office.empty());
+    commandOutput("xdotool windowfocus --sync " + office + " key ctrl+w");
+    ASSERT_TRUE(becomes(false, title())) << "the user closed the workbook";
+    for (int look = 0; look < 10 && !startCenter; ++look) {
+      startCenter = startCenterShown();
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    jobs = print(window).size();
+    EXPECT_TRUE(becomes(true, title())) << "opened again, and shown as Preview asks";
+    startCenter = startCenter || startCenterShown();
+  });
+  EXPECT_FALSE(startCenter);
+  EXPECT_EQ(jobs, 3u);
+  EXPECT_EQ(desktop.messages, std::vector<ShownMessage>{});
 }
 
 }  // namespace

@@ -8,8 +8,10 @@
 #include "platform/registry/component_registry.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
+#include "tests/libreoffice/office_session.h"
 #include "tests/support/fake_platform.h"
 #include "app/spreadsheet_session.h"
+#include "tests/support/plain_wait.h"
 
 namespace quirevo::testing {
 namespace {
@@ -17,7 +19,7 @@ namespace {
 class TypicalRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    components.add("Excel.Application", [] { return createLibreOfficeApplication(); });
+    serveLibreOffice(components, wait);
     printers.printer = PrintServer::kPrinter;
   }
   void TearDown() override {
@@ -29,6 +31,7 @@ class TypicalRun : public ::testing::Test {
     return Quirevo(platform);
   }
 
+  PlainWait wait;
   ComponentRegistry components;
   FakePrinters printers;
   FakeDesktop desktop;

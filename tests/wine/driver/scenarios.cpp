@@ -39,24 +39,6 @@ std::wstring documentsFolder() {
   return SUCCEEDED(status) && path ? std::wstring(path.get()) : std::wstring();
 }
 
-// An empty file outside the run directory, removed again when the scenario ends.
-class ScratchFile {
- public:
-  explicit ScratchFile(std::wstring path) : path_(std::move(path)) {
-    const HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-      CloseHandle(file);
-    }
-  }
-  ~ScratchFile() { DeleteFileW(path_.c_str()); }
-  ScratchFile(const ScratchFile&) = delete;
-  ScratchFile& operator=(const ScratchFile&) = delete;
-
- private:
-  std::wstring path_;
-};
-
 std::string lines(const std::vector<std::wstring>& list) {
   std::string text;
   for (const std::wstring& line : list) {
@@ -285,14 +267,15 @@ void languages(ScenarioRun& run) {
       {startUp(), openWorkbook(first), listing(1), openWorkbook(second), listing(1), released()}));
 }
 
-// "..." chooses a workbook in another folder before any language is picked: the dialog starts in
-// the Documents folder (the file's bare name is found there), and the choice leaves the working
-// folder where the program was started, so Рус and Укр still find their language files.
+// "..." chooses a workbook in another folder before any language is picked. Only its name is
+// typed, so the dialog's own folder completes the path: it started in the Documents folder. No
+// file is made there (Wine's Documents may be the user's home): the dialog takes a name it does
+// not find, and the server serves the workbook. The choice leaves the working folder where the
+// program was started, so Рус and Укр still find their language files.
 void workbookElsewhere(ScenarioRun& run) {
   const std::wstring documents = documentsFolder();
   run.checks().check(!documents.empty(), "the prefix has a Documents folder");
   const std::string book = toUtf8(documents) + "\\Elsewhere.xlsx";
-  const ScratchFile file(toWide(book));
   if (!run.start(workbookAt(book, {{"Away", 2}}))) {
     return;
   }

@@ -3,6 +3,7 @@
 # copyright and changelog files. Depends come from the program's shared libraries
 # (dpkg-shlibdeps) and the office it starts.
 set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(quirevo_share ${CMAKE_INSTALL_DATADIR}/quirevo)
 set(quirevo_doc ${CMAKE_INSTALL_DATADIR}/doc/quirevo)

@@ -1,6 +1,8 @@
 # The Windows packages: a zip of Quirevo.exe, its language files beside it and README.txt, and
 # an installer of the same files made with NSIS from installer.nsi.in (as CPack's NSIS template).
 set(CPACK_GENERATOR ZIP NSIS)
+# Not stripped here: stripping a Windows program stamps the time into it, and the zip and the
+# installer would hold different files. A release build links it without symbols.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 
 install(TARGETS Quirevo RUNTIME DESTINATION .)

@@ -160,7 +160,7 @@ TEST_P(OpenDialogStartTest, StartsWhereTheUserKeepsFilesNotInTheWorkingFolder) {
   });
   QtDesktop desktop;
   desktop.showOpenDialog(kExcelRequest);
-  EXPECT_EQ(directory, home.path(GetParam().expected));
+  EXPECT_EQ(toUtf8(directory), toUtf8(home.path(GetParam().expected)));
 }
 
 INSTANTIATE_TEST_SUITE_P(

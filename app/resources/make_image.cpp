@@ -1,5 +1,7 @@
-// Writes a pixel map as a bitmap (.bmp) or an icon (.ico), chosen by the output's extension:
+// Writes a pixel map as a bitmap (.bmp), an icon (.ico) or a PNG (.png, each pixel drawn as a
+// square of SCALE pixels), chosen by the output's extension:
 //   quirevo_make_image printer.txt printer.bmp
+//   quirevo_make_image quirevo_icon.txt quirevo-64.png 2
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -8,12 +10,22 @@
 #include "app/resources/image_encoding.h"
 #include "app/resources/pixel_map.h"
 
+namespace {
+
+bool endsWith(const std::string& text, const std::string& end) {
+  return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: quirevo_make_image MAP.txt OUT.bmp|OUT.ico\n";
+  const std::string output = argc >= 3 ? argv[2] : "";
+  const bool png = endsWith(output, ".png");
+  if (argc != (png ? 4 : 3)) {
+    std::cerr << "usage: quirevo_make_image MAP.txt OUT.bmp|OUT.ico\n"
+                 "       quirevo_make_image MAP.txt OUT.png SCALE\n";
     return 2;
   }
-  const std::string output = argv[2];
   try {
     std::ifstream in(argv[1], std::ios::binary);
     if (!in) {
@@ -22,9 +34,9 @@ int main(int argc, char** argv) {
     std::stringstream text;
     text << in.rdbuf();
     const auto map = quirevo::resources::parsePixelMap(text.str());
-    const bool icon = output.size() > 4 && output.substr(output.size() - 4) == ".ico";
-    const std::string bytes =
-        icon ? quirevo::resources::encodeIco(map) : quirevo::resources::encodeBmp(map);
+    const std::string bytes = png ? quirevo::resources::encodePng(map, std::stoi(argv[3]))
+                              : endsWith(output, ".ico") ? quirevo::resources::encodeIco(map)
+                                                         : quirevo::resources::encodeBmp(map);
     std::ofstream out(output, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {

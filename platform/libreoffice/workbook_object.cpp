@@ -1,6 +1,5 @@
 #include "platform/libreoffice/workbook_object.h"
 
-
 namespace quirevo::office {
 
 Variant WorkbookObject::close(const BoundArguments&) {

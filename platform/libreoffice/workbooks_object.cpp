@@ -1,6 +1,5 @@
 #include "platform/libreoffice/workbooks_object.h"
 
-
 namespace quirevo::office {
 
 Variant WorkbooksObject::add(const BoundArguments&) {

@@ -1,11 +1,14 @@
 #include "platform/qt/qt_desktop.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include "platform/qt/native_form.h"
 #include "platform/qt/qt_fonts.h"
@@ -17,8 +20,17 @@ QString nameFilter(const FileFilter& filter) {
   return toQString(filter.description) + " (" + toQString(filter.patterns).replace(';', ' ') + ")";
 }
 
+QString userFilesFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
+    return documents;
+  }
+  return QDir::homePath();
+}
+
 std::optional<std::string> QtDesktop::showOpenDialog(const OpenFileRequest& request) {
-  QFileDialog dialog(mainWindow_);
+  // Not the working folder: that is where the program was started, with its language files.
+  QFileDialog dialog(mainWindow_, QString(), userFilesFolder());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   QStringList filters;

@@ -30,4 +30,8 @@ class QtDesktop : public Toolkit {
 // "Excel|*.xls;*.xlsx" as Qt spells a filter: "Excel (*.xls *.xlsx)".
 QString nameFilter(const FileFilter& filter);
 
+// Where the open dialog starts when no file was chosen yet: the user's documents folder, or the
+// home folder where there is none.
+QString userFilesFolder();
+
 }  // namespace quirevo

@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <knownfolders.h>
+#include <shlobj.h>
 
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -27,6 +30,48 @@ std::wstring dialogFilter(const std::vector<FileFilter>& filters) {
   return filter + L'\0';
 }
 
+struct CoTaskMemFreer {
+  void operator()(wchar_t* memory) const { CoTaskMemFree(memory); }
+};
+
+// Where a user keeps files: the Documents folder, else the profile folder; empty when the shell
+// knows neither, and the dialog chooses.
+std::wstring userFilesFolder() {
+  for (const KNOWNFOLDERID* folder : {&FOLDERID_Documents, &FOLDERID_Profile}) {
+    wchar_t* found = nullptr;
+    const HRESULT status = SHGetKnownFolderPath(*folder, KF_FLAG_DEFAULT, nullptr, &found);
+    const std::unique_ptr<wchar_t, CoTaskMemFreer> path(found);
+    if (SUCCEEDED(status) && path) {
+      return path.get();
+    }
+  }
+  return {};
+}
+
+// Puts the working folder back when it ends. A choice in the open dialog makes the chosen
+// file's folder the working folder, and Windows documents OFN_NOCHANGEDIR as ineffective for
+// GetOpenFileName; the language files, named without a folder, must stay found.
+class WorkingFolderKept {
+ public:
+  WorkingFolderKept() {
+    std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
+    const DWORD copied = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+    if (copied > 0 && copied < folder.size()) {
+      folder_ = folder.substr(0, copied);
+    }
+  }
+  ~WorkingFolderKept() {
+    if (!folder_.empty()) {
+      SetCurrentDirectoryW(folder_.c_str());
+    }
+  }
+  WorkingFolderKept(const WorkingFolderKept&) = delete;
+  WorkingFolderKept& operator=(const WorkingFolderKept&) = delete;
+
+ private:
+  std::wstring folder_;
+};
+
 }  // namespace
 
 Win32Desktop::Win32Desktop(HINSTANCE instance, int showCommand)
@@ -46,6 +91,9 @@ std::optional<std::string> Win32Desktop::showOpenDialog(const OpenFileRequest& r
   const std::wstring previous = toWide(request.fileName);
   previous.copy(fileName.data(), std::min<std::size_t>(previous.size(), kFileNameCapacity - 1));
 
+  // Without a previous file the dialog would start in the working folder, the program's own.
+  const std::wstring initialFolder = userFilesFolder();
+
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner();
@@ -53,7 +101,9 @@ std::optional<std::string> Win32Desktop::showOpenDialog(const OpenFileRequest& r
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = fileName.data();
   dialog.nMaxFile = kFileNameCapacity;
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+  dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  const WorkingFolderKept workingFolder;
   if (GetOpenFileNameW(&dialog)) {
     return toUtf8(fileName.data());
   }

@@ -8,9 +8,9 @@
 #include <iterator>
 #include <memory>
 
+#include "automation/automation_error.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_session.h"
-#include "automation/automation_error.h"
 
 namespace quirevo::testing {
 namespace {

@@ -4,13 +4,13 @@
 
 #include "app/main_unit.h"
 #include "app/quirevo.h"
+#include "app/spreadsheet_session.h"
 #include "platform/libreoffice/libreoffice_application.h"
 #include "platform/registry/component_registry.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/libreoffice/office_session.h"
 #include "tests/support/fake_platform.h"
-#include "app/spreadsheet_session.h"
 #include "tests/support/plain_wait.h"
 
 namespace quirevo::testing {

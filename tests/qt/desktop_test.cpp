@@ -7,10 +7,12 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_fonts.h"
@@ -84,6 +86,96 @@ TEST_F(OpenDialogTest, OpensWithThePreviousFileSelected) {
   EXPECT_EQ(selected, QStringList{toQString(path("Old.xls"))});
   EXPECT_EQ(directory, QDir(folder.path()).absolutePath());
 }
+
+TEST_F(OpenDialogTest, ChoosingAFileElsewhereKeepsTheWorkingFolder) {
+  const QString working = QDir::currentPath();
+  whenShown<QFileDialog>([&](QFileDialog& dialog) {
+    dialog.selectFile(toQString(path("Old.xls")));
+    QMetaObject::invokeMethod(&dialog, "accept");
+  });
+  EXPECT_EQ(desktop.showOpenDialog(kExcelRequest), path("Old.xls"));
+  EXPECT_EQ(QDir::currentPath(), working);
+}
+
+// HOME and the XDG configuration (which may name the documents folder) lead into a temporary
+// folder while the test runs.
+class TemporaryHome {
+ public:
+  TemporaryHome() {
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
+      saved_.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+    }
+    qputenv("HOME", QFile::encodeName(home_.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.filePath(".config")));
+  }
+  ~TemporaryHome() {
+    for (const Saved& variable : saved_) {
+      if (variable.set) {
+        qputenv(variable.name, variable.value);
+      } else {
+        qunsetenv(variable.name);
+      }
+    }
+  }
+  TemporaryHome(const TemporaryHome&) = delete;
+  TemporaryHome& operator=(const TemporaryHome&) = delete;
+
+  QString path(const QString& name = {}) const {
+    return QDir(home_.path()).absoluteFilePath(name).remove(QRegularExpression("/$"));
+  }
+
+ private:
+  struct Saved {
+    const char* name;
+    QByteArray value;
+    bool set;
+  };
+  QTemporaryDir home_;
+  std::vector<Saved> saved_;
+};
+
+struct StartFolder {
+  const char* name;
+  std::vector<QString> folders;  // made in the home folder
+  QString userDirs;              // the user-dirs.dirs file's text, if any
+  QString expected;              // relative to the home folder
+};
+
+class OpenDialogStartTest : public ::testing::TestWithParam<StartFolder> {};
+
+TEST_P(OpenDialogStartTest, StartsWhereTheUserKeepsFilesNotInTheWorkingFolder) {
+  TemporaryHome home;
+  for (const QString& folder : GetParam().folders) {
+    ASSERT_TRUE(QDir(home.path()).mkpath(folder));
+  }
+  if (!GetParam().userDirs.isEmpty()) {
+    QFile userDirs(home.path(".config/user-dirs.dirs"));
+    ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write(GetParam().userDirs.toUtf8());
+  }
+  QString directory;
+  whenShown<QFileDialog>([&](QFileDialog& dialog) {
+    directory = dialog.directory().absolutePath();
+    dialog.reject();
+  });
+  QtDesktop desktop;
+  desktop.showOpenDialog(kExcelRequest);
+  EXPECT_EQ(toUtf8(directory), toUtf8(home.path(GetParam().expected)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QtDesktop, OpenDialogStartTest,
+    ::testing::Values(StartFolder{"Documents", {"Documents", "Downloads"}, {}, "Documents"},
+                      StartFolder{"HomeWithoutDocuments", {"Downloads"}, {}, ""},
+                      StartFolder{"DocumentsNamedByTheDesktop",
+                                  {".config", "Документы"},
+                                  "XDG_DOCUMENTS_DIR=\"$HOME/Документы\"\n",
+                                  "Документы"},
+                      StartFolder{"HomeWhenTheNamedDocumentsFolderIsMissing",
+                                  {".config"},
+                                  "XDG_DOCUMENTS_DIR=\"$HOME/Документы\"\n",
+                                  ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QtDesktopTest, NameFiltersJoinTheDescriptionAndThePatterns) {
   EXPECT_EQ(nameFilter({"Excel", "*.xls;*.xlsx"}), "Excel (*.xls *.xlsx)");

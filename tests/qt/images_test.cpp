@@ -170,5 +170,55 @@ TEST(BitmapEncodingTest, PadsRowsToWholeWordsAndStoresThemBottomUp) {
   EXPECT_EQ(static_cast<unsigned char>(bmp[pixels + 5]), 0x90);  // red
 }
 
+// The icon's larger sizes for the desktop: every pixel of the map a square of scale x scale
+// pixels, as any PNG reader decodes it.
+class ScaledIconTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(ScaledIconTest, DecodesToTheMapWithEachPixelASquare) {
+  const int scale = GetParam();
+  const PixelMap map = readMap("quirevo_icon.txt");
+  const std::string png = encodePng(map, scale);
+  QImage image;
+  ASSERT_TRUE(image.loadFromData(reinterpret_cast<const uchar*>(png.data()),
+                                 static_cast<int>(png.size()), "PNG"));
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(image.size(), QSize(map.width * scale, map.height * scale));
+  int wrong = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const std::uint8_t index = map.at(x / scale, y / scale);
+      const Rgb expected = kStandardPalette[index];
+      const QRgb pixel = image.pixel(x, y);
+      const bool right = index == kOlive
+                             ? qAlpha(pixel) == 0
+                             : pixel == qRgb(expected.red, expected.green, expected.blue);
+      if (!right && wrong++ < 5) {
+        ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << pixel;
+      }
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Icon, ScaledIconTest, ::testing::Values(1, 2, 4, 8),
+                         [](const auto& info) { return "Scale" + std::to_string(info.param); });
+
+TEST(PngEncodingTest, AnOddWidthAndManyRowsSpanSeveralStoredBlocks) {
+  // 5 x 1 pixels scaled 200 times: 200 rows of 1 + 500 bytes, more than one block holds.
+  const std::string png = encodePng(parsePixelMap("kwr.c\n"), 200);
+  QImage image;
+  ASSERT_TRUE(image.loadFromData(reinterpret_cast<const uchar*>(png.data()),
+                                 static_cast<int>(png.size()), "PNG"));
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(image.size(), QSize(1000, 200));
+  EXPECT_EQ(image.pixel(999, 199), qRgb(0, 255, 255));
+  EXPECT_EQ(qAlpha(image.pixel(799, 0)), 0);
+  EXPECT_EQ(image.pixel(400, 100), qRgb(255, 0, 0));
+}
+
+TEST(PngEncodingTest, RefusesAScaleBelowOne) {
+  EXPECT_THROW(encodePng(parsePixelMap("kw\n"), 0), std::invalid_argument);
+}
+
 }  // namespace
 }  // namespace quirevo::resources

@@ -40,8 +40,12 @@ void Checks::check(bool condition, const std::string& what, const std::string& d
   std::fflush(stdout);
 }
 
+std::wstring ScenarioRun::serverFile(const wchar_t* name) const {
+  return (paths_.serverFiles.empty() ? paths_.runDirectory : paths_.serverFiles) + L"\\" + name;
+}
+
 std::wstring ScenarioRun::logPath() const {
-  return paths_.runDirectory + L"\\requests.log";
+  return serverFile(L"requests.log");
 }
 
 std::string ScenarioRun::runFile(const std::string& name) const {
@@ -65,7 +69,7 @@ std::wstring ScenarioRun::captionInFile(const std::string& file, const std::stri
 }
 
 bool ScenarioRun::start(const std::string& settings) {
-  const std::wstring settingsPath = paths_.runDirectory + L"\\server-settings.txt";
+  const std::wstring settingsPath = serverFile(L"server-settings.txt");
   writeFile(settingsPath, "log " + toUtf8(logPath()) + "\n" + settings);
   DeleteFileW(logPath().c_str());
   SetEnvironmentVariableW(kSettingsVariable, settingsPath.c_str());

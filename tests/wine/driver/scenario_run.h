@@ -14,6 +14,9 @@ struct DriverPaths {
   std::wstring executable;
   std::wstring runDirectory;  // the program's working directory, with the language files
   std::wstring serverDll;
+  // Where the server's settings and request log go; the run directory when empty. An installed
+  // program's folder gets nothing it did not install.
+  std::wstring serverFiles;
 };
 
 // Prints one line per check, as the other window driver does.
@@ -53,6 +56,7 @@ class ScenarioRun {
   void expectRequests(const Requests& expected);
 
  private:
+  std::wstring serverFile(const wchar_t* name) const;
   std::wstring logPath() const;
 
   const DriverPaths& paths_;

@@ -1,5 +1,10 @@
 #include "tests/wine/driver/scenarios.h"
 
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include <memory>
+
 #include "platform/windows/wide_text.h"
 
 namespace quirevo::testing {
@@ -8,14 +13,28 @@ namespace {
 
 const std::string kPrinter = "Quirevo Test Printer";
 
-// A workbook of the server: its file in the run directory and one "sheet" line per sheet.
-std::string workbook(ScenarioRun& run, const std::string& file,
-                     const std::vector<std::pair<std::string, int>>& sheets) {
-  std::string text = "workbook " + run.runFile(file) + "\n";
+// A workbook of the server: its file's full path and one "sheet" line per sheet.
+std::string workbookAt(const std::string& path,
+                       const std::vector<std::pair<std::string, int>>& sheets) {
+  std::string text = "workbook " + path + "\n";
   for (const auto& [name, pages] : sheets) {
     text += "sheet " + std::to_string(pages) + " " + name + "\n";
   }
   return text;
+}
+
+// A workbook of the server whose file lies in the run directory.
+std::string workbook(ScenarioRun& run, const std::string& file,
+                     const std::vector<std::pair<std::string, int>>& sheets) {
+  return workbookAt(run.runFile(file), sheets);
+}
+
+// The user's Documents folder, as the shell names it.
+std::wstring documentsFolder() {
+  wchar_t* found = nullptr;
+  const HRESULT status = SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_DEFAULT, nullptr, &found);
+  const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> path(found, &CoTaskMemFree);
+  return SUCCEEDED(status) && path ? std::wstring(path.get()) : std::wstring();
 }
 
 std::string lines(const std::vector<std::wstring>& list) {
@@ -193,6 +212,29 @@ void failures(ScenarioRun& run) {
        released()}));
 }
 
+// Every translated caption as the language file holds it; the window caption and "..." stay.
+void expectCaptions(ScenarioRun& run, const std::string& file, const std::string& language) {
+  QuirevoWindow& w = run.window();
+  const std::vector<std::pair<std::string, HWND>> captions = {
+      {"l1", w.printerLabel()},    {"cb1", w.previewBox()},     {"gb1", w.sheetGroup()},
+      {"gb2", w.pageGroup()},      {"rb1", w.radioButton(1)},   {"rb2", w.radioButton(2)},
+      {"rb3", w.radioButton(3)},   {"rb4", w.radioButton(4)},   {"rb5", w.radioButton(5)},
+      {"rb6", w.radioButton(6)},   {"rb7", w.radioButton(7)},   {"rb8", w.radioButton(8)},
+      {"rb9", w.radioButton(9)},   {"rb10", w.radioButton(10)}, {"rb11", w.radioButton(11)},
+      {"rb12", w.radioButton(12)}, {"b1", w.printButton()},     {"b2", w.closeButton()}};
+  std::string wrong;
+  for (const auto& [key, control] : captions) {
+    const std::wstring expected = run.captionInFile(file, key);
+    if (control == nullptr || textOf(control) != expected) {
+      wrong += key + "=" + (control ? toUtf8(textOf(control)) : "(no control)") + " ";
+    }
+  }
+  run.checks().check(wrong.empty(), language + " captions read back as " + file + " holds them",
+                     wrong);
+  run.checks().check(textOf(w.main()) == L"Quirevo v1.1" && textOf(w.fileChooser()) == L"...",
+                     "the window caption and \"...\" are not translated");
+}
+
 // Рус and Укр switch the captions as their files give them; the list takes the language that is
 // chosen when it is built.
 void languages(ScenarioRun& run) {
@@ -203,35 +245,15 @@ void languages(ScenarioRun& run) {
     return;
   }
   QuirevoWindow& w = run.window();
-  const std::vector<std::pair<std::string, HWND>> captions = {
-      {"l1", w.printerLabel()},    {"cb1", w.previewBox()},     {"gb1", w.sheetGroup()},
-      {"gb2", w.pageGroup()},      {"rb1", w.radioButton(1)},   {"rb2", w.radioButton(2)},
-      {"rb3", w.radioButton(3)},   {"rb4", w.radioButton(4)},   {"rb5", w.radioButton(5)},
-      {"rb6", w.radioButton(6)},   {"rb7", w.radioButton(7)},   {"rb8", w.radioButton(8)},
-      {"rb9", w.radioButton(9)},   {"rb10", w.radioButton(10)}, {"rb11", w.radioButton(11)},
-      {"rb12", w.radioButton(12)}, {"b1", w.printButton()},     {"b2", w.closeButton()}};
-  auto expectCaptions = [&](const std::string& file, const std::string& language) {
-    std::string wrong;
-    for (const auto& [key, control] : captions) {
-      const std::wstring expected = run.captionInFile(file, key);
-      if (control == nullptr || textOf(control) != expected) {
-        wrong += key + "=" + (control ? toUtf8(textOf(control)) : "(no control)") + " ";
-      }
-    }
-    run.checks().check(wrong.empty(), language + " captions read back as " + file + " holds them",
-                       wrong);
-    run.checks().check(textOf(w.main()) == L"Quirevo v1.1" && textOf(w.fileChooser()) == L"...",
-                       "the window caption and \"...\" are not translated");
-  };
   w.chooseLanguage(1);
   run.expectNoMessageBox("choosing Рус");
-  expectCaptions("lang_ru.xml", "Russian");
+  expectCaptions(run, "lang_ru.xml", "Russian");
   w.setFileField(toWide(first));
   expectList(run, {L"Информация о файле", L"Лист №1 - Имя листа: Sales - Кол-во стр.: 2"},
              "the list is built in Russian");
   w.chooseLanguage(2);
   run.expectNoMessageBox("choosing Укр");
-  expectCaptions("lang_ua.xml", "Ukrainian");
+  expectCaptions(run, "lang_ua.xml", "Ukrainian");
   run.checks().check(w.listLines().size() == 2 && w.listLines()[0] == L"Информация о файле",
                      "switching the language leaves the list as it was built");
   w.setFileField(toWide(second));
@@ -241,6 +263,36 @@ void languages(ScenarioRun& run) {
   run.expectExit("the close box");
   run.expectRequests(join(
       {startUp(), openWorkbook(first), listing(1), openWorkbook(second), listing(1), released()}));
+}
+
+// "..." chooses a workbook in another folder before any language is picked. Only its name is
+// typed, so the dialog's own folder completes the path: it started in the Documents folder. No
+// file is made there (Wine's Documents may be the user's home): the dialog takes a name it does
+// not find, and the server serves the workbook. The choice leaves the working folder where the
+// program was started, so Рус and Укр still find their language files.
+void workbookElsewhere(ScenarioRun& run) {
+  const std::wstring documents = documentsFolder();
+  run.checks().check(!documents.empty(), "the prefix has a Documents folder");
+  const std::string book = toUtf8(documents) + "\\Elsewhere.xlsx";
+  if (!run.start(workbookAt(book, {{"Away", 2}}))) {
+    return;
+  }
+  QuirevoWindow& w = run.window();
+  run.checks().check(w.pickFile(L"Elsewhere.xlsx"), "the file dialog takes the workbook's name");
+  run.checks().check(textOf(w.fileField()) == toWide(book),
+                     "the dialog started in the Documents folder",
+                     "file field: " + toUtf8(textOf(w.fileField())));
+  run.expectNoMessageBox("opening the workbook");
+  w.chooseLanguage(1);
+  run.expectNoMessageBox("choosing Рус after the choice");
+  expectCaptions(run, "lang_ru.xml", "Russian");
+  w.chooseLanguage(2);
+  run.expectNoMessageBox("choosing Укр after the choice");
+  expectCaptions(run, "lang_ua.xml", "Ukrainian");
+  w.closeBox();
+  run.expectExit("the close box");
+  // No language picked yet: the workbook is opened, and no list is built.
+  run.expectRequests(join({startUp(), openWorkbook(book), released()}));
 }
 
 // The close box ends the program without closing the workbook or asking the server to quit;
@@ -287,9 +339,10 @@ void busyServer(ScenarioRun& run) {
 // Every scenario, in the order the Wine check runs them.
 const std::vector<std::pair<std::string, void (*)(ScenarioRun&)>>& scenarios() {
   static const std::vector<std::pair<std::string, void (*)(ScenarioRun&)>> all = {
-      {"typical-run", typicalRun}, {"print-sheets", printSheets}, {"print-pages", printPages},
-      {"failures", failures},      {"languages", languages},      {"close-box", closeBox},
-      {"busy-server", busyServer}};
+      {"typical-run", typicalRun}, {"print-sheets", printSheets},
+      {"print-pages", printPages}, {"failures", failures},
+      {"languages", languages},    {"close-box", closeBox},
+      {"busy-server", busyServer}, {"workbook-elsewhere", workbookElsewhere}};
   return all;
 }
 

@@ -16,6 +16,7 @@
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/libreoffice/office_session.h"
+#include "tests/libreoffice/typical_press.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/plain_wait.h"
 
@@ -196,25 +197,12 @@ TEST_F(WindowRecovery, KilledBetweenRequestsPrintLandsExactlyItsJobsWithoutAMess
     TForm1& window = *Form1;
     window.Edit1.userEdit(threeSheets().file.string());
     killAndWaitForTheEnd(theOffice());
-    window.RadioButton5.userClick();
-    window.SpinEdit3.userEdit("2");
-    window.SpinEdit2.userEdit("3");
-    window.SpinEdit5.userEdit("2");
-    const int before = OfficeEnvironment::printServer().lastJob();
-    window.BitBtn1.userClick();
-    jobs = OfficeEnvironment::printServer().jobsAfter(before);
+    jobs = printSheetsTwoToThreeTwice(window);
     window.BitBtn2.userClick();
   };
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(desktop.messages, std::vector<ShownMessage>{});
-  ASSERT_EQ(jobs.size(), 2u) << "one job per sheet";
-  const std::pair<std::size_t, const char*> expected[] = {{0, "Totals-1"}, {1, "Notes-1"}};
-  for (const auto& [job, text] : expected) {
-    ASSERT_EQ(jobs[job].pages.size(), 2u) << "page 1, two copies";
-    for (const std::string& page : jobs[job].pages) {
-      EXPECT_NE(page.find(text), std::string::npos) << page;
-    }
-  }
+  ASSERT_NO_FATAL_FAILURE(expectSheetsTwoToThreeTwice(jobs));
 }
 
 TEST_F(WindowRecovery, KilledDuringAListingOneMessageThenTheNextChangeListsTheWorkbook) {

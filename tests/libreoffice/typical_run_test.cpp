@@ -10,6 +10,7 @@
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/libreoffice/office_session.h"
+#include "tests/libreoffice/typical_press.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/plain_wait.h"
 
@@ -48,13 +49,7 @@ TEST_F(TypicalRun, PrintsPageOneOfSheetsTwoAndThreeTwiceEach) {
     window.ComboBox1.userSelectItem(0);
     window.SpeedButton1.userClick();
     list = window.ListBox1.items();
-    window.RadioButton5.userClick();
-    window.SpinEdit3.userEdit("2");
-    window.SpinEdit2.userEdit("3");
-    window.SpinEdit5.userEdit("2");
-    const int before = OfficeEnvironment::printServer().lastJob();
-    window.BitBtn1.userClick();
-    jobs = OfficeEnvironment::printServer().jobsAfter(before);
+    jobs = printSheetsTwoToThreeTwice(window);
     window.BitBtn2.userClick();
   };
   EXPECT_EQ(run(), 0);
@@ -63,14 +58,7 @@ TEST_F(TypicalRun, PrintsPageOneOfSheetsTwoAndThreeTwiceEach) {
                                             "Sheet №1 - Sheets name: Summary - Num pages: 1",
                                             "Sheet №2 - Sheets name: Totals - Num pages: 3",
                                             "Sheet №3 - Sheets name: Notes - Num pages: 2"}));
-  ASSERT_EQ(jobs.size(), 2u) << "one job per sheet";
-  const std::pair<std::size_t, const char*> expected[] = {{0, "Totals-1"}, {1, "Notes-1"}};
-  for (const auto& [job, text] : expected) {
-    ASSERT_EQ(jobs[job].pages.size(), 2u) << "page 1, two copies";
-    for (const std::string& page : jobs[job].pages) {
-      EXPECT_NE(page.find(text), std::string::npos) << page;
-    }
-  }
+  ASSERT_NO_FATAL_FAILURE(expectSheetsTwoToThreeTwice(jobs));
   EXPECT_EQ(jobs[0].pages[0].find("Totals-2"), std::string::npos) << "only page 1 is printed";
 }
 

@@ -11,14 +11,10 @@
 #include <thread>
 
 #include "app/main_unit.h"
-#include "app/quirevo.h"
-#include "platform/libreoffice/libreoffice_application.h"
-#include "platform/registry/component_registry.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
-#include "tests/libreoffice/office_session.h"
+#include "tests/libreoffice/office_window.h"
 #include "tests/support/fake_platform.h"
-#include "tests/support/plain_wait.h"
 #include "ui/form.h"
 
 namespace quirevo::testing {
@@ -88,13 +84,8 @@ std::string windowWithTitle(const std::string& title) {
 
 TEST(Preview, ShowsTheOfficeWindowWithTheWorkbookAndHidesItAgain) {
   ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under scripts/with-display";
-  PlainWait wait;
-  ComponentRegistry components;
-  serveLibreOffice(components, wait);
-  FakePrinters printers;
-  printers.printer = PrintServer::kPrinter;
-  FakeDesktop desktop;
-  const auto xml = makeTestXmlParser();
+  QuirevoOnLibreOffice quirevo;
+  FakeDesktop& desktop = quirevo.desktop;
   const std::string title = OfficeEnvironment::workbooks().threeSheets().file.filename().string();
   desktop.dialogAnswers.push_back(OfficeEnvironment::workbooks().threeSheets().file.string());
   desktop.script = [&](Form&) {
@@ -106,19 +97,16 @@ TEST(Preview, ShowsTheOfficeWindowWithTheWorkbookAndHidesItAgain) {
     EXPECT_TRUE(becomes(false, title)) << "unchecking hides it";
     Form1->BitBtn2.userClick();
   };
-  Platform platform{components, printers, desktop, xml.get()};
-  EXPECT_EQ(Quirevo(platform), 0);
+  EXPECT_EQ(quirevo.run(), 0);
   EXPECT_EQ(desktop.messages, std::vector<ShownMessage>{});
   EXPECT_TRUE(officeChildren().empty());
 }
 
 // Quirevo's window with "Preview" checked on the three-sheet workbook; the test goes on from there.
-class PreviewRecovery : public ::testing::Test {
+class PreviewRecovery : public ::testing::Test, protected QuirevoOnLibreOffice {
  protected:
   void SetUp() override {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under scripts/with-display";
-    serveLibreOffice(components, wait);
-    printers.printer = PrintServer::kPrinter;
     desktop.dialogAnswers.push_back(book().file.string());
   }
   void TearDown() override { EXPECT_TRUE(officeChildren().empty()); }
@@ -135,8 +123,7 @@ class PreviewRecovery : public ::testing::Test {
       steps(*Form1);
       Form1->BitBtn2.userClick();
     };
-    Platform platform{components, printers, desktop, xml.get()};
-    EXPECT_EQ(Quirevo(platform), 0);
+    EXPECT_EQ(run(), 0);
   }
 
   // Print with the window as it starts: page 1 of every sheet.
@@ -145,12 +132,6 @@ class PreviewRecovery : public ::testing::Test {
     window.BitBtn1.userClick();
     return OfficeEnvironment::printServer().jobsAfter(before);
   }
-
-  PlainWait wait;
-  ComponentRegistry components;
-  FakePrinters printers;
-  FakeDesktop desktop;
-  std::unique_ptr<XmlParser> xml = makeTestXmlParser();
 };
 
 TEST_F(PreviewRecovery, AfterTheOfficeDiedTheWorkbookIsShownAgain) {

@@ -11,14 +11,11 @@
 #include <stdexcept>
 
 #include "app/main_unit.h"
-#include "app/quirevo.h"
-#include "platform/registry/component_registry.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/libreoffice/office_session.h"
-#include "tests/libreoffice/typical_press.h"
+#include "tests/libreoffice/office_window.h"
 #include "tests/support/fake_platform.h"
-#include "tests/support/plain_wait.h"
 
 namespace quirevo::testing {
 namespace {
@@ -170,26 +167,8 @@ TEST_F(Recovery, StartingANewOfficeCanBeStoppedAndTheNextRequestStartsOneAgain) 
   EXPECT_EQ(session.sheetCount(), 3);
 }
 
-// The window as the user has it, LibreOffice behind "Excel.Application" with the headless wait.
-class WindowRecovery : public Recovery {
- protected:
-  void SetUp() override {
-    Recovery::SetUp();
-    serveLibreOffice(components, wait);
-    printers.printer = PrintServer::kPrinter;
-  }
-
-  int run() {
-    Platform platform{components, printers, desktop, xml.get()};
-    return Quirevo(platform);
-  }
-
-  PlainWait wait;
-  ComponentRegistry components;
-  FakePrinters printers;
-  FakeDesktop desktop;
-  std::unique_ptr<XmlParser> xml = makeTestXmlParser();
-};
+// The window as the user has it, LibreOffice behind "Excel.Application".
+class WindowRecovery : public Recovery, protected QuirevoOnLibreOffice {};
 
 TEST_F(WindowRecovery, KilledBetweenRequestsPrintLandsExactlyItsJobsWithoutAMessage) {
   std::vector<LandedJob> jobs;

@@ -3,40 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "app/main_unit.h"
-#include "app/quirevo.h"
-#include "app/spreadsheet_session.h"
-#include "platform/libreoffice/libreoffice_application.h"
-#include "platform/registry/component_registry.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
-#include "tests/libreoffice/office_session.h"
-#include "tests/libreoffice/typical_press.h"
+#include "tests/libreoffice/office_window.h"
 #include "tests/support/fake_platform.h"
-#include "tests/support/plain_wait.h"
 
 namespace quirevo::testing {
 namespace {
 
-class TypicalRun : public ::testing::Test {
+class TypicalRun : public ::testing::Test, protected QuirevoOnLibreOffice {
  protected:
-  void SetUp() override {
-    serveLibreOffice(components, wait);
-    printers.printer = PrintServer::kPrinter;
-  }
   void TearDown() override {
     EXPECT_TRUE(officeChildren().empty()) << "the office outlived the program";
   }
-
-  int run() {
-    Platform platform{components, printers, desktop, xml.get()};
-    return Quirevo(platform);
-  }
-
-  PlainWait wait;
-  ComponentRegistry components;
-  FakePrinters printers;
-  FakeDesktop desktop;
-  std::unique_ptr<XmlParser> xml = makeTestXmlParser();
 };
 
 TEST_F(TypicalRun, PrintsPageOneOfSheetsTwoAndThreeTwiceEach) {

@@ -52,8 +52,9 @@ install(FILES linux/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATI
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/quirevo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The UNO runtime finds the rest of itself only through the office's program folder on the run
 # path (platform/libreoffice); the package says why it keeps it.
-install(FILES linux/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-        RENAME quirevo)
+configure_file(linux/lintian-overrides.in lintian-overrides @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME quirevo)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)

@@ -10,17 +10,9 @@
 #include "app/resources/image_encoding.h"
 #include "app/resources/pixel_map.h"
 
-namespace {
-
-bool endsWith(const std::string& text, const std::string& end) {
-  return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   const std::string output = argc >= 3 ? argv[2] : "";
-  const bool png = endsWith(output, ".png");
+  const bool png = output.ends_with(".png");
   if (argc != (png ? 4 : 3)) {
     std::cerr << "usage: quirevo_make_image MAP.txt OUT.bmp|OUT.ico\n"
                  "       quirevo_make_image MAP.txt OUT.png SCALE\n";
@@ -35,7 +27,7 @@ int main(int argc, char** argv) {
     text << in.rdbuf();
     const auto map = quirevo::resources::parsePixelMap(text.str());
     const std::string bytes = png ? quirevo::resources::encodePng(map, std::stoi(argv[3]))
-                              : endsWith(output, ".ico") ? quirevo::resources::encodeIco(map)
+                              : output.ends_with(".ico") ? quirevo::resources::encodeIco(map)
                                                          : quirevo::resources::encodeBmp(map);
     std::ofstream out(output, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "platform/libreoffice/office.h"
+#include "platform/libreoffice/private_folder.h"
 #include "tests/libreoffice/office_processes.h"
 
 namespace quirevo::office {
@@ -17,19 +18,13 @@ using testing::officeChildren;
 
 class OfficeStart : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char folder[] = "/tmp/quirevo-fake-office.XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    folder_ = folder;
-  }
   void TearDown() override {
     EXPECT_TRUE(officeChildren().empty()) << "an office process was left behind";
-    std::filesystem::remove_all(folder_);
   }
 
   // A stand-in office program; named like the real one so that leftovers are found.
   std::string program(const std::string& script) {
-    const auto path = folder_ / "soffice.bin";
+    const auto path = folder_.path() / "soffice.bin";
     std::ofstream(path) << "#!/bin/sh\n" << script << "\n";
     std::filesystem::permissions(path, std::filesystem::perms::owner_all);
     return path.string();
@@ -44,12 +39,12 @@ class OfficeStart : public ::testing::Test {
     return "started";
   }
 
-  std::filesystem::path folder_;
+  const PrivateFolder folder_;
 };
 
 TEST_F(OfficeStart, FailsWhenTheProgramIsMissing) {
   OfficeOptions options;
-  options.program = (folder_ / "missing" / "soffice.bin").string();
+  options.program = (folder_.path() / "missing" / "soffice.bin").string();
   EXPECT_EQ(startFailure(options),
             "LibreOffice is not installed: " + options.program + " cannot be run");
 }
@@ -68,7 +63,7 @@ TEST_F(OfficeStart, ReportsAnOfficeKilledWhileStarting) {
 
 TEST_F(OfficeStart, StartsAgainWhenAskedButOnlyAFewTimes) {
   OfficeOptions options;
-  const auto starts = folder_ / "starts";
+  const auto starts = folder_.path() / "starts";
   options.program = program("echo started >> '" + starts.string() + "'; exit 81");
   EXPECT_EQ(startFailure(options),
             "LibreOffice could not be started: it ended with exit status 81");
@@ -92,7 +87,7 @@ TEST_F(OfficeStart, GivesUpOnAnOfficeThatNeverAnswersAndEndsIt) {
 
 TEST_F(OfficeStart, GetsItsOwnProfileAndPipeAndNoWindowWithoutADisplay) {
   OfficeOptions options;
-  const auto arguments = folder_ / "arguments";
+  const auto arguments = folder_.path() / "arguments";
   options.program =
       program("for a in \"$@\"; do echo \"$a\"; done > '" + arguments.string() + "'; exit 3");
   unsetenv("DISPLAY");

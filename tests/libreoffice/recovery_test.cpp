@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "app/main_unit.h"
+#include "platform/libreoffice/private_folder.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/libreoffice/office_session.h"
@@ -39,22 +40,18 @@ pid_t theOffice() {
 class Recovery : public ::testing::Test {
  protected:
   void SetUp() override {
-    char folder[] = "/tmp/quirevo-recovery.XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    temporary_ = folder;
     const char* previous = std::getenv("TMPDIR");
     previousTemporary_ = previous != nullptr ? previous : "";
-    setenv("TMPDIR", folder, 1);
+    setenv("TMPDIR", temporary_.path().c_str(), 1);
   }
   void TearDown() override {
     EXPECT_TRUE(officeChildren().empty()) << "an office process outlived its test";
-    EXPECT_TRUE(std::filesystem::is_empty(temporary_)) << "left in " << temporary_;
+    EXPECT_TRUE(std::filesystem::is_empty(temporary_.path())) << "left in " << temporary_.path();
     if (previousTemporary_.empty()) {
       unsetenv("TMPDIR");
     } else {
       setenv("TMPDIR", previousTemporary_.c_str(), 1);
     }
-    std::filesystem::remove_all(temporary_);
   }
 
   // A copy of the three-sheet workbook that a test may remove.
@@ -65,7 +62,7 @@ class Recovery : public ::testing::Test {
     return copy.string();
   }
 
-  std::filesystem::path temporary_;
+  const office::PrivateFolder temporary_;
   std::string previousTemporary_;
 };
 
@@ -136,7 +133,7 @@ OfficeOptions officeBehind(const std::filesystem::path& marker, const std::strin
 }
 
 TEST_F(Recovery, AnOfficeThatCannotBeStartedAgainFailsTheRequestAndTheNextTriesAgain) {
-  const auto broken = temporary_ / "broken";
+  const auto broken = temporary_.path() / "broken";
   const OfficeSession session(officeBehind(broken, "exit 3"));
   session.open(threeSheets().file.string());
   killAndWaitForTheEnd(theOffice());
@@ -149,7 +146,7 @@ TEST_F(Recovery, AnOfficeThatCannotBeStartedAgainFailsTheRequestAndTheNextTriesA
 }
 
 TEST_F(Recovery, StartingANewOfficeCanBeStoppedAndTheNextRequestStartsOneAgain) {
-  const auto slow = temporary_ / "slow";
+  const auto slow = temporary_.path() / "slow";
   const OfficeSession session(officeBehind(slow, "while :; do sleep 0.1; done"));
   session.open(threeSheets().file.string());
   killAndWaitForTheEnd(theOffice());

@@ -12,6 +12,7 @@
 #include "automation/automation_error.h"
 #include "platform/libreoffice/office_process.h"
 #include "platform/libreoffice/office_stopper.h"
+#include "platform/libreoffice/private_folder.h"
 #include "platform/libreoffice/request_thread.h"
 
 namespace quirevo::office {
@@ -83,19 +84,12 @@ TEST(RequestThread, WritingToAPipeWhoseReaderIsGoneFailsInsteadOfEndingTheProgra
 
 class Stopper : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char folder[] = "/tmp/quirevo-stopper.XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    folder_ = folder;
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   std::unique_ptr<OfficeProcess> start() {
     return std::make_unique<OfficeProcess>("/bin/sleep", std::vector<std::string>{"60"},
-                                           folder_ / "log", std::vector<std::string>{});
+                                           folder_.path() / "log", std::vector<std::string>{});
   }
 
-  std::filesystem::path folder_;
+  const PrivateFolder folder_;
   OfficeStopper stopper;
 };
 

@@ -20,7 +20,7 @@ class OfficeStopper {
   // From the request thread: every office process as it is started. One started after a stop
   // is ended at once.
   void watch(const OfficeProcess& process);
-  // From the request thread, as each request begins.
+  // From the window's thread, before each request is handed over.
   void rearm();
 
   // From the window's thread: kills the office of the request under way.

@@ -32,7 +32,8 @@ void RequestThread::run(const std::function<void()>& job, const BusyWork& work) 
 
 void RequestThread::serve() {
   // The office's pipe is written from here and from the bridge threads started here: once the
-  // office is gone such a write must fail, not raise SIGPIPE and end Quirevo.
+  // office is gone such a write must fail, not raise SIGPIPE and end Quirevo. Blocked for the
+  // thread's whole life: unblocking would deliver a SIGPIPE left pending by such a write.
   sigset_t pipe;
   sigemptyset(&pipe);
   sigaddset(&pipe, SIGPIPE);

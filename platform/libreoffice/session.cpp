@@ -44,10 +44,6 @@ Session::Session(const OfficeOptions& options, BusyWait& wait) : options_(option
   runOnOffice([] {});
 }
 
-Session::~Session() {
-  office_.reset();
-}
-
 Variant Session::request(const std::function<Variant()>& run) {
   if (ended_) {
     throw refusal("LibreOffice has quit");

@@ -25,7 +25,6 @@ class Session {
  public:
   // Starts the office; throws its start-up failure.
   Session(const OfficeOptions& options, BusyWait& wait);
-  ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -37,7 +36,6 @@ class Session {
 
   // What the request is doing now, in the user's words ("counting the pages of sheet "Data"").
   void doing(std::string activity);
-  Office& office() { return *office_; }
 
   std::shared_ptr<HeldWorkbook> add();
   std::shared_ptr<HeldWorkbook> open(const std::string& file);

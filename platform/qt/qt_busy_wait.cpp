@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 
 #include "platform/qt/busy_dialog.h"
@@ -43,6 +44,10 @@ void QtBusyWait::wait(const WorkDone& done, const BusyWork& work) {
   });
   loop.exec();
   done.onSet({});
+  // The loop also ends when the application is told to quit; the work still uses the caller's
+  // state until it is done.
+  while (!done.waitFor(std::chrono::hours(1))) {
+  }
 }
 
 }  // namespace quirevo

@@ -3,15 +3,14 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <knownfolders.h>
-#include <shlobj.h>
 
 #include <cstdio>
-#include <memory>
 #include <stdexcept>
 #include <vector>
 
 #include "platform/win32/form_window.h"
 #include "platform/win32/unique_gdi.h"
+#include "platform/windows/known_folder.h"
 #include "platform/windows/wide_text.h"
 
 namespace quirevo {
@@ -30,27 +29,20 @@ std::wstring dialogFilter(const std::vector<FileFilter>& filters) {
   return filter + L'\0';
 }
 
-struct CoTaskMemFreer {
-  void operator()(wchar_t* memory) const { CoTaskMemFree(memory); }
-};
-
 // Where a user keeps files: the Documents folder, else the profile folder; empty when the shell
 // knows neither, and the dialog chooses.
 std::wstring userFilesFolder() {
   for (const KNOWNFOLDERID* folder : {&FOLDERID_Documents, &FOLDERID_Profile}) {
-    wchar_t* found = nullptr;
-    const HRESULT status = SHGetKnownFolderPath(*folder, KF_FLAG_DEFAULT, nullptr, &found);
-    const std::unique_ptr<wchar_t, CoTaskMemFreer> path(found);
-    if (SUCCEEDED(status) && path) {
-      return path.get();
+    if (std::wstring path = knownFolderPath(*folder); !path.empty()) {
+      return path;
     }
   }
   return {};
 }
 
 // Puts the working folder back when it ends. A choice in the open dialog makes the chosen
-// file's folder the working folder, and Windows documents OFN_NOCHANGEDIR as ineffective for
-// GetOpenFileName; the language files, named without a folder, must stay found.
+// file's folder the working folder, and Windows documents OFN_NOCHANGEDIR (set all the same) as
+// ineffective for GetOpenFileName; the language files, named without a folder, must stay found.
 class WorkingFolderKept {
  public:
   WorkingFolderKept() {

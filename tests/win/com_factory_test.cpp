@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/com/com_apartment.h"
-#include "tests/win/recording_dispatch.h"
 #include "automation/automation_error.h"
 #include "automation/late_binding.h"
+#include "platform/com/com_apartment.h"
+#include "platform/com/com_object.h"
+#include "tests/win/recording_dispatch.h"
 
 namespace quirevo::testing {
 namespace {
@@ -19,20 +20,9 @@ constexpr wchar_t kTestProgId[] = L"Quirevo.RecordingServer";
 constexpr wchar_t kTestClassText[] = L"{6B1E3C52-4F0A-4C1D-9D2E-51A7C0F3B801}";
 
 // Hands out the one recording object, as a local server's class object does.
-class RecordingFactory final : public IClassFactory {
+class RecordingFactory final : public ScopedComObject<IClassFactory> {
  public:
   explicit RecordingFactory(RecordingDispatch& object) : object_(object) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-      *out = static_cast<IClassFactory*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override { return --references_; }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
     ++created;
     return outer != nullptr ? CLASS_E_NOAGGREGATION : object_.QueryInterface(iid, out);
@@ -43,7 +33,6 @@ class RecordingFactory final : public IClassFactory {
 
  private:
   RecordingDispatch& object_;
-  ULONG references_ = 1;
 };
 
 class ComFactoryTest : public ::testing::Test {

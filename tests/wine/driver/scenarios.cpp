@@ -1,10 +1,8 @@
 #include "tests/wine/driver/scenarios.h"
 
 #include <knownfolders.h>
-#include <shlobj.h>
 
-#include <memory>
-
+#include "platform/windows/known_folder.h"
 #include "platform/windows/wide_text.h"
 
 namespace quirevo::testing {
@@ -31,10 +29,7 @@ std::string workbook(ScenarioRun& run, const std::string& file,
 
 // The user's Documents folder, as the shell names it.
 std::wstring documentsFolder() {
-  wchar_t* found = nullptr;
-  const HRESULT status = SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_DEFAULT, nullptr, &found);
-  const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> path(found, &CoTaskMemFree);
-  return SUCCEEDED(status) && path ? std::wstring(path.get()) : std::wstring();
+  return knownFolderPath(FOLDERID_Documents);
 }
 
 std::string lines(const std::vector<std::wstring>& list) {

@@ -16,8 +16,8 @@
 #include "app/spreadsheet_session.h"
 #include "automation/dispatch_server.h"
 #include "platform/libreoffice/libreoffice_application.h"
-#include "platform/libreoffice/request_thread.h"
 #include "platform/registry/component_registry.h"
+#include "supervision/request_thread.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/libreoffice/office_session.h"
 #include "tests/libreoffice/print_server.h"
@@ -73,7 +73,7 @@ class TimedDispatch final : public RefCountedDispatch {
 Clock::duration handOffCost() {
   constexpr int kRounds = 2000;
   PlainWait wait;
-  office::RequestThread thread(wait);
+  supervision::RequestThread thread(wait);
   const BusyWork work{[] { return std::string(); }, [] {}};
   const std::function<void()> nothing = [] {};
   const auto start = Clock::now();

@@ -7,6 +7,8 @@
 
 namespace quirevo::office {
 
+namespace activities = supervision::activities;
+
 ApplicationObject::ApplicationObject(const OfficeOptions& options, BusyWait& wait)
     : OfficeObject(std::make_shared<Session>(options, wait)) {}
 
@@ -14,15 +16,14 @@ ApplicationObject::~ApplicationObject() {
   session().end();
 }
 
-// The office never asks anything, so the setting is only kept.
 Variant ApplicationObject::putDisplayAlerts(const BoundArguments& arguments) {
-  session().displayAlerts = arguments[0].booleanValue();
+  session().setDisplayAlerts(arguments[0].booleanValue());
   return {};
 }
 
 Variant ApplicationObject::putVisible(const BoundArguments& arguments) {
-  session().doing(arguments[0].booleanValue() ? "showing LibreOffice's window"
-                                              : "hiding LibreOffice's window");
+  session().doing(arguments[0].booleanValue() ? activities::showingWindow(kOfficeName)
+                                              : activities::hidingWindow(kOfficeName));
   session().setVisible(arguments[0].booleanValue());
   return {};
 }
@@ -49,13 +50,13 @@ Variant ApplicationObject::sheets(const BoundArguments&) {
   if (!workbook) {
     throw refusal("No workbook is open");
   }
-  session().doing("looking at " + workbook->title());
+  session().doing(activities::lookingAt(workbook->title()));
   session().openDocument(*workbook);
   return Variant::object(makeDispatch<SheetsObject>(sharedSession(), std::move(workbook)));
 }
 
 Variant ApplicationObject::quit(const BoundArguments&) {
-  session().doing("closing LibreOffice");
+  session().doing(activities::closing(kOfficeName));
   session().quit();
   return {};
 }

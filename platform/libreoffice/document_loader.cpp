@@ -18,6 +18,7 @@
 #include "platform/libreoffice/file_url.h"
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/uno_text.h"
+#include "supervision/activity.h"
 
 namespace quirevo::office {
 
@@ -25,8 +26,7 @@ namespace {
 
 AutomationError cannotOpen(const std::string& fileName, Opening opening,
                            const std::string& reason) {
-  return refusal("Cannot open \"" + fileName + "\"" + (opening == Opening::Again ? " again" : "") +
-                 ": " + reason);
+  return refusal(supervision::failures::cannotOpen(fileName, opening == Opening::Again, reason));
 }
 
 void checkReadable(const std::string& fileName, Opening opening) {

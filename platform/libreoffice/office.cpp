@@ -20,6 +20,7 @@
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/office_profile.h"
 #include "platform/libreoffice/uno_text.h"
+#include "supervision/activity.h"
 
 namespace quirevo::office {
 
@@ -180,7 +181,7 @@ bool Office::running() {
 void Office::checkRunning() {
   switch (state_) {
     case State::Quit:
-      throw refusal("LibreOffice has quit");
+      throw refusal(supervision::failures::hasQuit(kOfficeName));
     case State::Died:
       throw refusal(deathMessage_);
     case State::Running:

@@ -18,6 +18,9 @@
 
 namespace quirevo::office {
 
+// How the user knows the spreadsheet application on Linux.
+inline constexpr const char* kOfficeName = "LibreOffice";
+
 // One LibreOffice of our own: started with a private profile and pipe, reached over a UNO
 // bridge, and ended by us. Every request goes through request(), so that a failure of the office,
 // and its death, reach the caller as an AutomationError and never as a hang.

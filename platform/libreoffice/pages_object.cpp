@@ -5,7 +5,7 @@
 namespace quirevo::office {
 
 Variant PagesObject::count(const BoundArguments&) {
-  session().doing("counting the pages of sheet \"" + sheetName_ + "\"");
+  session().doing(supervision::activities::countingPages(supervision::inQuotes(sheetName_)));
   return Variant::integer(printedPageCount(sheet_.document(session()), sheet_.sheet(session())));
 }
 

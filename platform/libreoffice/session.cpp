@@ -1,7 +1,5 @@
 #include "platform/libreoffice/session.h"
 
-#include <algorithm>
-
 #include <com/sun/star/awt/XWindow2.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XFrame.hpp>
@@ -9,13 +7,11 @@
 
 #include "platform/libreoffice/document_loader.h"
 #include "platform/libreoffice/office_failure.h"
+#include "platform/libreoffice/office_thread.h"
 
 namespace quirevo::office {
 
 namespace {
-
-// What a request is doing before it says more.
-constexpr const char* kWaiting = "waiting for LibreOffice";
 
 bool stillOpen(Office& office, const css::uno::Reference<css::frame::XModel>& document) {
   try {
@@ -29,26 +25,19 @@ bool stillOpen(Office& office, const css::uno::Reference<css::frame::XModel>& do
   }
 }
 
-// "counting the pages…" as the busy dialog's sentence: "Counting the pages…".
-std::string sentence(std::string activity) {
-  if (!activity.empty() && activity[0] >= 'a' && activity[0] <= 'z') {
-    activity[0] = static_cast<char>(activity[0] - 'a' + 'A');
-  }
-  return activity + "\u2026";
-}
-
 }  // namespace
 
-Session::Session(const OfficeOptions& options, BusyWait& wait) : options_(options), thread_(wait) {
-  doing("starting LibreOffice");
+Session::Session(const OfficeOptions& options, BusyWait& wait)
+    : options_(options), thread_(wait, serveWithoutSigpipe) {
+  doing(supervision::activities::starting(kOfficeName));
   runOnOffice([] {});
 }
 
 Variant Session::request(const std::function<Variant()>& run) {
   if (ended_) {
-    throw refusal("LibreOffice has quit");
+    throw refusal(supervision::failures::hasQuit(kOfficeName));
   }
-  doing(kWaiting);
+  doing(supervision::activities::waitingFor(kOfficeName));
   Variant result;
   runOnOffice([&] { result = run(); });
   return result;
@@ -61,7 +50,7 @@ void Session::runOnOffice(const std::function<void()>& job) {
         [&] {
           const bool started = ensureOffice();
           office_->request([&] {
-            if (started && visible_) {
+            if (started && record_.isVisible()) {
               setVisible(true);
             }
             job();
@@ -70,7 +59,7 @@ void Session::runOnOffice(const std::function<void()>& job) {
         busyWork());
   } catch (const AutomationError&) {
     if (stopper_.stopped()) {
-      throw refusal("LibreOffice was stopped while " + activity());
+      throw refusal(supervision::failures::stoppedWhile(kOfficeName, activity_.get()));
     }
     throw;
   }
@@ -84,43 +73,37 @@ bool Session::ensureOffice() {
     return false;
   }
   office_.reset();
-  for (const auto& workbook : workbooks_) {
+  for (const auto& workbook : record_.workbooks()) {
     workbook->document.clear();
   }
-  const std::string activity = this->activity();
-  doing("starting LibreOffice");
+  const std::string activity = activity_.get();
+  doing(supervision::activities::starting(kOfficeName));
   office_ = std::make_unique<Office>(options_, &stopper_);
   doing(activity);
   return true;
 }
 
 void Session::doing(std::string activity) {
-  const std::lock_guard lock(activityMutex_);
-  activity_ = std::move(activity);
-}
-
-std::string Session::activity() const {
-  const std::lock_guard lock(activityMutex_);
-  return activity_;
+  activity_.set(std::move(activity));
 }
 
 BusyWork Session::busyWork() {
-  return {[this] { return sentence(activity()); }, [this] { stopper_.stop(); }};
+  return {[this] { return activity_.sentence(); }, [this] { stopper_.stop(); }};
 }
 
 std::shared_ptr<HeldWorkbook> Session::add() {
   auto workbook = std::make_shared<HeldWorkbook>();
   load(*workbook);
-  workbooks_.push_back(workbook);
+  record_.hold(workbook);
   showWindows();
   return workbook;
 }
 
 std::shared_ptr<HeldWorkbook> Session::open(const std::string& file) {
-  auto workbook = std::make_shared<HeldWorkbook>(HeldWorkbook{file, {}});
-  doing("opening " + workbook->title());
+  auto workbook = std::make_shared<HeldWorkbook>(HeldWorkbook{{file}, {}});
+  doing(supervision::activities::opening(workbook->title()));
   workbook->document = openWorkbook(office_->desktop(), file);
-  workbooks_.push_back(workbook);
+  record_.hold(workbook);
   showWindows();
   return workbook;
 }
@@ -128,7 +111,7 @@ std::shared_ptr<HeldWorkbook> Session::open(const std::string& file) {
 // Workbooks are opened read-only and never changed, so closing never has anything to save. One
 // the user already closed in the office's window is only forgotten.
 void Session::close(const std::shared_ptr<HeldWorkbook>& workbook) {
-  doing("closing " + workbook->title());
+  doing(supervision::activities::closing(workbook->title()));
   if (workbook->document.is()) {
     try {
       css::uno::Reference<css::util::XCloseable>(workbook->document, css::uno::UNO_QUERY_THROW)
@@ -139,12 +122,12 @@ void Session::close(const std::shared_ptr<HeldWorkbook>& workbook) {
       }
     }
   }
-  workbooks_.erase(std::remove(workbooks_.begin(), workbooks_.end(), workbook), workbooks_.end());
+  record_.forget(workbook);
   showWindows();
 }
 
 std::shared_ptr<HeldWorkbook> Session::active() const {
-  return workbooks_.empty() ? nullptr : workbooks_.back();
+  return record_.active();
 }
 
 css::uno::Reference<css::frame::XModel> Session::document(HeldWorkbook& workbook) {
@@ -164,20 +147,20 @@ css::uno::Reference<css::frame::XModel> Session::openDocument(HeldWorkbook& work
 
 // Loaded again from its file, or a new blank one in place of a blank one.
 void Session::load(HeldWorkbook& workbook) {
-  const std::string activity = this->activity();
+  const std::string activity = activity_.get();
   if (workbook.file) {
-    doing("opening " + workbook.title());
+    doing(supervision::activities::opening(workbook.title()));
     workbook.document = openWorkbook(office_->desktop(), *workbook.file, Opening::Again);
   } else {
-    doing("creating a new workbook");
+    doing(supervision::activities::creatingWorkbook());
     workbook.document = addWorkbook(office_->desktop());
   }
   doing(activity);
 }
 
 void Session::setVisible(bool visible) {
-  visible_ = visible;
-  if (visible_ && active()) {
+  record_.visible = visible;
+  if (visible && active()) {
     openDocument(*active());
   }
   showWindows();
@@ -188,13 +171,14 @@ void Session::showWindows() {
     return;
   }
   const auto shown = active();
-  for (const auto& workbook : workbooks_) {
+  for (const auto& workbook : record_.workbooks()) {
     if (!workbook->document.is() || !stillOpen(*office_, workbook->document)) {
       continue;
     }
     const auto controller = workbook->document->getCurrentController();
     if (controller.is()) {
-      controller->getFrame()->getContainerWindow()->setVisible(visible_ && workbook == shown);
+      controller->getFrame()->getContainerWindow()->setVisible(record_.isVisible() &&
+                                                               workbook == shown);
     }
   }
 }
@@ -209,10 +193,10 @@ void Session::end() {
     return;
   }
   ended_ = true;
-  doing("closing LibreOffice");
+  doing(supervision::activities::closing(kOfficeName));
   thread_.run(
       [this] {
-        workbooks_.clear();
+        record_.clear();
         office_.reset();
       },
       busyWork());

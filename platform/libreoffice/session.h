@@ -2,9 +2,7 @@
 
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <vector>
 
 #include <com/sun/star/frame/XModel.hpp>
 
@@ -13,7 +11,9 @@
 #include "platform/libreoffice/held_workbook.h"
 #include "platform/libreoffice/office.h"
 #include "platform/libreoffice/office_stopper.h"
-#include "platform/libreoffice/request_thread.h"
+#include "supervision/activity.h"
+#include "supervision/application_record.h"
+#include "supervision/request_thread.h"
 
 namespace quirevo::office {
 
@@ -48,7 +48,8 @@ class Session {
   // The same, first checking that the user has not closed it in the office's window.
   css::uno::Reference<css::frame::XModel> openDocument(HeldWorkbook& workbook);
 
-  bool displayAlerts = true;
+  // The office never asks anything, so the setting is only kept.
+  void setDisplayAlerts(bool displayAlerts) { record_.displayAlerts = displayAlerts; }
   // Shows the active workbook's window or hides it; the others stay hidden. Nothing without a
   // display.
   void setVisible(bool visible);
@@ -64,19 +65,16 @@ class Session {
   bool ensureOffice();
   void load(HeldWorkbook& workbook);
   void showWindows();
-  std::string activity() const;
   BusyWork busyWork();
 
   OfficeOptions options_;
   OfficeStopper stopper_;
   std::unique_ptr<Office> office_;
   bool ended_ = false;
-  bool visible_ = false;
-  std::vector<std::shared_ptr<HeldWorkbook>> workbooks_;
-  mutable std::mutex activityMutex_;
-  std::string activity_;
+  supervision::ApplicationRecord<HeldWorkbook> record_;
+  supervision::Activity activity_;
   // Last, so that it has ended before anything it uses goes.
-  RequestThread thread_;
+  supervision::RequestThread thread_;
 };
 
 }  // namespace quirevo::office

@@ -8,9 +8,10 @@
 namespace quirevo::office {
 
 using namespace spreadsheet;
+namespace activities = supervision::activities;
 
 Variant SheetObject::name(const BoundArguments&) {
-  session().doing("reading the name of sheet " + std::to_string(sheet_.number()));
+  session().doing(activities::readingSheetName(sheet_.number()));
   return Variant::string(sheetName(sheet_.sheet(session())));
 }
 
@@ -30,10 +31,10 @@ Variant SheetObject::printOut(const BoundArguments& arguments) {
                                   arguments[kCopies].integerValue(),
                                   arguments[kCollate].booleanValue(),
                                   arguments[kActivePrinter].stringValue()};
-  session().doing("reading the name of sheet " + std::to_string(sheet_.number()));
+  session().doing(activities::readingSheetName(sheet_.number()));
   const auto& sheet = sheet_.sheet(session());
-  session().doing("printing sheet \"" + sheetName(sheet) + "\", pages " +
-                  std::to_string(request.from) + " to " + std::to_string(request.to));
+  session().doing(
+      activities::printingSheet(supervision::inQuotes(sheetName(sheet)), request.from, request.to));
   printSheet(sheet_.document(session()), sheet, request);
   return {};
 }

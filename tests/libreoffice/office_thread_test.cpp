@@ -1,5 +1,5 @@
-// The request thread and the stopper, without an office: jobs run off the caller's thread and
-// their failures come back to it; Stop kills the office process of the request under way, and one
+// The office's request thread and the stopper, without an office: the thread survives writes to a
+// pipe whose reader is gone; Stop kills the office process of the request under way, and one
 // started after it, but not one of a later request.
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -12,8 +12,9 @@
 #include "automation/automation_error.h"
 #include "platform/libreoffice/office_process.h"
 #include "platform/libreoffice/office_stopper.h"
+#include "platform/libreoffice/office_thread.h"
 #include "platform/libreoffice/private_folder.h"
-#include "platform/libreoffice/request_thread.h"
+#include "supervision/request_thread.h"
 
 namespace quirevo::office {
 namespace {
@@ -32,40 +33,9 @@ class RecordingWait : public BusyWait {
 const BusyWork kWork{[] { return std::string("Counting the pages of sheet \"Data\"\u2026"); },
                      [] {}};
 
-TEST(RequestThread, RunsEachJobOffTheCallersThreadAndReturnsOnceItIsDone) {
-  RecordingWait wait;
-  RequestThread thread(wait);
-  std::vector<std::thread::id> ranOn;
-  const std::function<void()> job = [&] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    ranOn.push_back(std::this_thread::get_id());
-  };
-  thread.run(job, kWork);
-  thread.run(job, kWork);
-  ASSERT_EQ(ranOn.size(), 2u) << "each run returns only after its job";
-  EXPECT_NE(ranOn[0], std::this_thread::get_id());
-  EXPECT_EQ(ranOn[0], ranOn[1]) << "one thread for every request";
-  EXPECT_EQ(wait.sentences,
-            std::vector<std::string>(2, "Counting the pages of sheet \"Data\"\u2026"));
-}
-
-TEST(RequestThread, AJobsFailureComesBackToTheCallerAndTheThreadGoesOn) {
-  RecordingWait wait;
-  RequestThread thread(wait);
-  try {
-    thread.run([] { throw AutomationError("No workbook is open"); }, kWork);
-    ADD_FAILURE() << "no error";
-  } catch (const AutomationError& error) {
-    EXPECT_STREQ(error.what(), "No workbook is open");
-  }
-  bool ran = false;
-  thread.run([&] { ran = true; }, kWork);
-  EXPECT_TRUE(ran);
-}
-
 TEST(RequestThread, WritingToAPipeWhoseReaderIsGoneFailsInsteadOfEndingTheProgram) {
   RecordingWait wait;
-  RequestThread thread(wait);
+  supervision::RequestThread thread(wait, serveWithoutSigpipe);
   int pipeEnds[2];
   ASSERT_EQ(pipe(pipeEnds), 0);
   close(pipeEnds[0]);

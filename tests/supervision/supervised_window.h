@@ -8,27 +8,13 @@
 
 #include "app/main_unit.h"
 #include "app/spreadsheet_session.h"
-#include "platform/automation_factory.h"
-#include "tests/supervision/stand_in_launcher.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/plain_wait.h"
+#include "tests/support/stand_in_launcher.h"
+#include "tests/support/supervised_automation.h"
 #include "ui/application.h"
 
 namespace quirevo::testing {
-
-// "Excel.Application" as the Windows program creates it: the application supervised, each of
-// its runs a stand-in of the launcher, which the test keeps.
-class SupervisedAutomation final : public AutomationFactory {
- public:
-  SupervisedAutomation(StandInLauncher& launcher, BusyWait& wait)
-      : launcher_(launcher), wait_(wait) {}
-  std::unique_ptr<AutomationApartment> enterApartment() override;
-  DispatchPtr createObject(std::string_view progId) override;
-
- private:
-  StandInLauncher& launcher_;
-  BusyWait& wait_;
-};
 
 // The main window on the headless platform with a supervised stand-in behind
 // "Excel.Application", whose workbook "/books/Book.xlsx" has two sheets of 2 and 3 pages, and

@@ -1,4 +1,4 @@
-#include "tests/supervision/stand_in_launcher.h"
+#include "tests/support/stand_in_launcher.h"
 
 #include <map>
 

@@ -23,6 +23,9 @@ class Win32Desktop final : public Toolkit {
   std::string executablePath() const override;
   void run(Form& mainForm) override;
 
+  // The main window while run() shows it, else null: what dialogs belong to.
+  HWND mainWindow() const { return owner(); }
+
  private:
   // The window that owns dialogs while the main window exists.
   HWND owner() const;

@@ -31,6 +31,11 @@ void writeFile(const std::wstring& path, const std::string& text) {
   }
 }
 
+// The out-of-process server is built next to the DLL under the same name.
+std::wstring localServerBeside(const std::wstring& serverDll) {
+  return serverDll.substr(0, serverDll.find_last_of(L'.')) + L".exe";
+}
+
 }  // namespace
 
 void Checks::check(bool condition, const std::string& what, const std::string& detail) {
@@ -68,12 +73,13 @@ std::wstring ScenarioRun::captionInFile(const std::string& file, const std::stri
   return toWide(text.substr(start + open.size(), end - start - open.size()));
 }
 
-bool ScenarioRun::start(const std::string& settings) {
+bool ScenarioRun::start(const std::string& settings, ServerKind kind) {
   const std::wstring settingsPath = serverFile(L"server-settings.txt");
   writeFile(settingsPath, "log " + toUtf8(logPath()) + "\n" + settings);
   DeleteFileW(logPath().c_str());
   SetEnvironmentVariableW(kSettingsVariable, settingsPath.c_str());
-  registration_ = std::make_unique<ServerRegistration>(paths_.serverDll);
+  registration_ = std::make_unique<ServerRegistration>(
+      kind == ServerKind::InProcess ? paths_.serverDll : localServerBeside(paths_.serverDll));
   program_ = std::make_unique<ProgramRun>(paths_.executable, paths_.runDirectory);
   HWND main = program_->waitForWindow();
   checks_.check(main != nullptr, "the window titled Quirevo v1.1 appears");

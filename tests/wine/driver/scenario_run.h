@@ -31,6 +31,10 @@ class Checks {
   int failed_ = 0;
 };
 
+// How the test server is served: loaded into the program, or in a process of its own as Excel
+// is.
+enum class ServerKind { InProcess, OutOfProcess };
+
 // One scenario's run: the server's settings written, the server registered, the program started
 // and its window found; everything undone when the run ends.
 class ScenarioRun {
@@ -39,7 +43,7 @@ class ScenarioRun {
 
   // Starts the program with a server serving what the settings describe (a log line is added).
   // False, with a failed check, when the window does not appear.
-  bool start(const std::string& settings);
+  bool start(const std::string& settings, ServerKind kind = ServerKind::InProcess);
   QuirevoWindow& window() { return *window_; }
   Checks& checks() { return checks_; }
   // A file of the run directory, as the program names it.

@@ -4,6 +4,7 @@
 
 #include "platform/windows/known_folder.h"
 #include "platform/windows/wide_text.h"
+#include "tests/wine/driver/server_processes.h"
 
 namespace quirevo::testing {
 
@@ -47,11 +48,17 @@ void expectList(ScenarioRun& run, const std::vector<std::wstring>& expected,
   run.checks().check(shown == expected, what, lines(shown));
 }
 
-// "..." picks a workbook of three sheets, "Print sheets from" 2 to 3 with two copies, Close.
-void typicalRun(ScenarioRun& run) {
+// "..." picks a workbook of three sheets, "Print sheets from" 2 to 3 with two copies, Close. Out
+// of process the program talks to the server's own process, which ends with the program.
+void typicalRun(ScenarioRun& run, ServerKind kind) {
   run.createFile("Quarter.xlsx");
-  if (!run.start(workbook(run, "Quarter.xlsx", {{"Summary", 2}, {"Totals", 3}, {"Notes", 1}}))) {
+  if (!run.start(workbook(run, "Quarter.xlsx", {{"Summary", 2}, {"Totals", 3}, {"Notes", 1}}),
+                 kind)) {
     return;
+  }
+  if (kind == ServerKind::OutOfProcess) {
+    run.checks().check(waitForServerProcesses(exactly(1), 10000).has_value(),
+                       "the server runs in a process of its own");
   }
   QuirevoWindow& w = run.window();
   run.checks().check(textOf(w.printerPanel()) == toWide(kPrinter),
@@ -78,6 +85,11 @@ void typicalRun(ScenarioRun& run) {
   run.expectRequests(join({startUp(), openWorkbook(run.runFile("Quarter.xlsx")), listing(3),
                            wholeSheet(2, 1, 2, kPrinter), wholeSheet(3, 1, 2, kPrinter),
                            closeAndQuit(), released()}));
+  if (kind == ServerKind::OutOfProcess) {
+    const auto left = waitForServerProcesses(exactly(0), 10000);
+    run.checks().check(left.has_value(), "the server's process ends once it is released",
+                       left ? "" : std::to_string(serverProcesses().size()) + " still running");
+  }
 }
 
 // One press per choice of a mode group: the radio button, the spin edits it reads, and what the
@@ -334,10 +346,15 @@ void busyServer(ScenarioRun& run) {
 // Every scenario, in the order the Wine check runs them.
 const std::vector<std::pair<std::string, void (*)(ScenarioRun&)>>& scenarios() {
   static const std::vector<std::pair<std::string, void (*)(ScenarioRun&)>> all = {
-      {"typical-run", typicalRun}, {"print-sheets", printSheets},
-      {"print-pages", printPages}, {"failures", failures},
-      {"languages", languages},    {"close-box", closeBox},
-      {"busy-server", busyServer}, {"workbook-elsewhere", workbookElsewhere}};
+      {"typical-run", [](ScenarioRun& run) { typicalRun(run, ServerKind::InProcess); }},
+      {"print-sheets", printSheets},
+      {"print-pages", printPages},
+      {"failures", failures},
+      {"languages", languages},
+      {"close-box", closeBox},
+      {"busy-server", busyServer},
+      {"workbook-elsewhere", workbookElsewhere},
+      {"out-of-process", [](ScenarioRun& run) { typicalRun(run, ServerKind::OutOfProcess); }}};
   return all;
 }
 

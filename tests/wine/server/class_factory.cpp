@@ -9,6 +9,20 @@
 
 namespace quirevo::testing {
 
+namespace {
+
+// The variable's whole value, however long; empty when it is not set.
+std::wstring environmentVariable(const wchar_t* name) {
+  std::wstring value(GetEnvironmentVariableW(name, nullptr, 0), L'\0');
+  if (value.empty()) {
+    return value;
+  }
+  value.resize(GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
+  return value;
+}
+
+}  // namespace
+
 HRESULT STDMETHODCALLTYPE ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
   if (object == nullptr) {
     return E_POINTER;
@@ -17,12 +31,25 @@ HRESULT STDMETHODCALLTYPE ClassFactory::CreateInstance(IUnknown* outer, REFIID i
   if (outer != nullptr) {
     return CLASS_E_NOAGGREGATION;
   }
+  asked_ = true;
+  std::shared_ptr<ServerContext> context;
   try {
-    wchar_t path[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(kSettingsVariable, path, MAX_PATH) == 0) {
-      return E_FAIL;
+    const std::wstring path = environmentVariable(kSettingsVariable);
+    if (!path.empty()) {
+      context = std::make_shared<ServerContext>(readServerSettings(path), whenServed_);
     }
-    auto context = std::make_shared<ServerContext>(readServerSettings(path));
+  } catch (const std::exception&) {
+    // Settings that cannot be read: the client learns it from E_FAIL below.
+  }
+  if (!context) {
+    // Nothing was made, so no release will end the run.
+    if (whenServed_) {
+      whenServed_();
+    }
+    return E_FAIL;
+  }
+  // From here on the context calls whenServed when it goes, also when the object is refused.
+  try {
     return makeComObject<DispatchAdapter>(context, context->standIn().createApplication())
         ->QueryInterface(iid, object);
   } catch (const std::exception&) {

@@ -14,6 +14,7 @@
 #include "platform/com/unique_bstr.h"
 #include "platform/windows/wide_text.h"
 #include "tests/support/spreadsheet_stand_in.h"
+#include "tests/wine/server/abrupt_end.h"
 #include "tests/wine/server/request_text.h"
 
 namespace quirevo::testing {
@@ -94,9 +95,18 @@ HRESULT STDMETHODCALLTYPE DispatchAdapter::Invoke(DISPID member, REFIID iid, LCI
   }
   const std::string request = requestText(member, flags, *params);
   const auto name = memberNames_.find(member);
-  if (name != memberNames_.end() && context_->rejectAsBusy(name->second)) {
-    context_->log().write(request + " -> busy");
-    return RPC_E_SERVERCALL_RETRYLATER;
+  switch (name != memberNames_.end() ? context_->nextCall(name->second) : CallFate::Serve) {
+    case CallFate::RejectAsBusy:
+      context_->log().write(request + " -> busy");
+      return RPC_E_SERVERCALL_RETRYLATER;
+    case CallFate::Hang:
+      context_->log().write(request + " -> hanging");
+      hangForever();
+    case CallFate::Die:
+      context_->log().write(request + " -> dying");
+      dieAtOnce();
+    case CallFate::Serve:
+      break;
   }
   try {
     const InvokeKind kind = invokeKind(flags);

@@ -13,7 +13,8 @@ namespace quirevo::testing {
 // Serves one stand-in object over IDispatch, as Excel serves its objects: names resolved without
 // regard to case, every Invoke logged (flags, member as the caller spelled it, each argument's
 // VARIANT type and value, then how it ended), exceptions reported through EXCEPINFO, objects in
-// results served by adapters of their own.
+// results served by adapters of their own. A call the settings plan to reject as busy, hang or
+// die on is logged as such before it is.
 class DispatchAdapter final : public DispatchObject<> {
  public:
   DispatchAdapter(std::shared_ptr<ServerContext> context, DispatchPtr object);

@@ -1,11 +1,9 @@
 #include "tests/wine/server/server_context.h"
 
-#include "automation/ascii_case.h"
-
 namespace quirevo::testing {
 
-ServerContext::ServerContext(const ServerSettings& settings)
-    : log_(settings.logPath), busyCalls_(settings.busyCalls) {
+ServerContext::ServerContext(const ServerSettings& settings, std::function<void()> whenReleased)
+    : log_(settings.logPath), plan_(settings), whenReleased_(std::move(whenReleased)) {
   for (const auto& [path, content] : settings.workbooks) {
     standIn_.addFile(path, content);
   }
@@ -17,15 +15,9 @@ ServerContext::ServerContext(const ServerSettings& settings)
 ServerContext::~ServerContext() {
   const long left = standIn_.liveReferences();
   log_.write(left == 0 ? "released" : "released, " + std::to_string(left) + " references left");
-}
-
-bool ServerContext::rejectAsBusy(const std::string& member) {
-  const auto busy = busyCalls_.find(asciiLower(member));
-  if (busy == busyCalls_.end() || busy->second == 0) {
-    return false;
+  if (whenReleased_) {
+    whenReleased_();
   }
-  --busy->second;
-  return true;
 }
 
 }  // namespace quirevo::testing

@@ -4,6 +4,7 @@
 #include "tests/wine/server/class_factory.h"
 
 namespace {
+// DllGetClassObject has no object to keep its class object in; the module is its only owner.
 quirevo::testing::ClassFactory factory;
 }  // namespace
 

@@ -18,6 +18,17 @@ std::string rest(std::istringstream& fields) {
   return text.empty() || text.front() != ' ' ? text : text.substr(1);
 }
 
+// A count of calls: a whole number, not negative.
+bool readCount(std::istringstream& fields, int& count) {
+  return static_cast<bool>(fields >> count) && count >= 0;
+}
+
+// Nothing but blanks left on the line, so that a stray word is not silently dropped.
+bool nothingMore(std::istringstream& fields) {
+  fields >> std::ws;
+  return fields.eof();
+}
+
 }  // namespace
 
 ServerSettings parseServerSettings(const std::string& text) {
@@ -52,8 +63,14 @@ ServerSettings parseServerSettings(const std::string& text) {
     } else if (directive == "busy") {
       std::string member;
       int calls = 0;
-      ok = static_cast<bool>(fields >> member >> calls);
+      ok = static_cast<bool>(fields >> member) && readCount(fields, calls) && nothingMore(fields);
       settings.busyCalls[asciiLower(member)] = calls;
+    } else if (directive == "hang" || directive == "die") {
+      PlannedEnding planned{directive == "hang" ? CallEnding::Hang : CallEnding::Die, {}, 0};
+      ok = static_cast<bool>(fields >> planned.member) && readCount(fields, planned.skip) &&
+           nothingMore(fields);
+      planned.member = asciiLower(planned.member);
+      settings.endings.push_back(planned);
     } else {
       ok = false;
     }

@@ -1,11 +1,7 @@
 #include "platform/com/com_automation_factory.h"
 
-#include <wrl/client.h>
-
 #include "platform/com/com_apartment.h"
-#include "platform/com/com_dispatch.h"
-#include "platform/com/com_error.h"
-#include "platform/windows/wide_text.h"
+#include "platform/com/com_class.h"
 
 namespace quirevo {
 
@@ -14,18 +10,7 @@ std::unique_ptr<AutomationApartment> ComAutomationFactory::enterApartment() {
 }
 
 DispatchPtr ComAutomationFactory::createObject(std::string_view progId) {
-  CLSID classId{};
-  const HRESULT found = CLSIDFromProgID(toWide(progId).c_str(), &classId);
-  if (FAILED(found)) {
-    throw comFailure(found);
-  }
-  Microsoft::WRL::ComPtr<IDispatch> object;
-  const HRESULT created = CoCreateInstance(
-      classId, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_PPV_ARGS(&object));
-  if (FAILED(created)) {
-    throw comFailure(created);
-  }
-  return wrapComObject(object.Get());
+  return createComObject(classOfProgId(progId));
 }
 
 }  // namespace quirevo

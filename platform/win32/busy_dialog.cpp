@@ -20,6 +20,8 @@ constexpr int kButtonHeight = 23;
 
 // Above IDOK and IDCANCEL, which the dialog manager sends for Enter and Escape.
 constexpr int kStopId = 100;
+// Not the message box's 0xFFFF: a driver tells the two apart by it.
+constexpr int kTextId = 101;
 constexpr UINT_PTR kSubclassId = 1;
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -88,7 +90,7 @@ void BusyDialog::createControls() {
     }
     return control;
   };
-  text_ = make(L"STATIC", sentence_, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, -1);
+  text_ = make(L"STATIC", sentence_, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, kTextId);
   stop_ = make(L"BUTTON", L"Stop", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kStopId);
   SetWindowSubclass(stop_, neverDefault, kSubclassId, 0);
 }

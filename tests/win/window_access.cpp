@@ -206,8 +206,13 @@ std::wstring iconOf(HWND box) {
 std::optional<MessageBoxContent> acceptMessageBox(DWORD process, const std::wstring& caption,
                                                   DWORD timeoutMs) {
   HWND box = nullptr;
-  if (!waitFor([&] { return (box = topLevel(process, L"#32770", caption)) != nullptr; },
-               timeoutMs)) {
+  // A message box's text is its item 0xFFFF; a dialog of another kind, however captioned, is none.
+  if (!waitFor(
+          [&] {
+            box = topLevel(process, L"#32770", caption);
+            return box != nullptr && GetDlgItem(box, 0xFFFF) != nullptr;
+          },
+          timeoutMs)) {
     return std::nullopt;
   }
   MessageBoxContent content{textOf(box), textOf(GetDlgItem(box, 0xFFFF)), iconOf(box)};

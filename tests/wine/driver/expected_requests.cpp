@@ -65,6 +65,13 @@ Requests pageRange(int sheet, int firstPage, int lastPage, int copies, const std
           printOut(byReference(firstPage), lastPage, copies, printer)};
 }
 
+Requests restored(bool visible, const std::string& path) {
+  return {
+      "PROPERTYPUT DisplayAlerts(DISPID_PROPERTYPUT=VT_BOOL 0)",
+      std::string("PROPERTYPUT Visible(DISPID_PROPERTYPUT=VT_BOOL ") + (visible ? "-1" : "0") + ")",
+      kGet + "Workbooks", "METHOD Open(Filename=VT_BSTR \"" + path + "\")"};
+}
+
 Requests closeAndQuit() {
   return {kGet + "ActiveWorkbook", "METHOD Close", kGet + "Application", "METHOD Quit"};
 }

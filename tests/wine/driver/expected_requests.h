@@ -22,6 +22,9 @@ Requests wholeSheet(int sheet, int lastPage, int copies, const std::string& prin
 // A page-mode request: every number the press's own variable, by reference.
 Requests pageRange(int sheet, int firstPage, int lastPage, int copies, const std::string& printer);
 Requests closeAndQuit();
+// What a new server is told when it replaces one that went: the settings, then the workbook
+// the program had open.
+Requests restored(bool visible, const std::string& path);
 // The last line, once the program has released every object it was given.
 Requests released();
 

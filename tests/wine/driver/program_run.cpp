@@ -33,6 +33,11 @@ HWND ProgramRun::waitForWindow(DWORD timeoutMs) const {
   return main;
 }
 
+void ProgramRun::kill() const {
+  TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, 10000);
+}
+
 std::optional<DWORD> ProgramRun::waitForExit(DWORD timeoutMs) const {
   if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
     return std::nullopt;

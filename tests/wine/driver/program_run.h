@@ -19,6 +19,8 @@ class ProgramRun {
   DWORD processId() const { return process_.dwProcessId; }
   // The main window, once it shows.
   HWND waitForWindow(DWORD timeoutMs = 60000) const;
+  // Ends the program at once, as Task Manager does, and waits until it has ended.
+  void kill() const;
   // The exit code, or nothing when the program is still running after the time.
   std::optional<DWORD> waitForExit(DWORD timeoutMs = 20000) const;
 

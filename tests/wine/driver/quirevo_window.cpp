@@ -85,6 +85,12 @@ void QuirevoWindow::setFileField(const std::wstring& text) const {
                       SMTO_NORMAL, 3000, &result);
 }
 
+void QuirevoWindow::startSettingFileField(const std::wstring& text) const {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(fileField(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                      SMTO_NORMAL, 100, &result);
+}
+
 void QuirevoWindow::click(HWND button) const {
   DWORD_PTR result = 0;
   SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, kHandlerTimeoutMs, &result);

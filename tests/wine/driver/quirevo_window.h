@@ -38,6 +38,8 @@ class QuirevoWindow {
   // Sets Edit1's text as a paste would; returns once the change handler has run, or after a
   // moment when it shows a message box.
   void setFileField(const std::wstring& text) const;
+  // The same, returning at once while the change handler runs.
+  void startSettingFileField(const std::wstring& text) const;
   // Clicks and returns once the click's handler has run.
   void click(HWND button) const;
   // Clicks and returns at once, for a handler that shows a message box or ends the program.

@@ -73,9 +73,13 @@ std::wstring ScenarioRun::captionInFile(const std::string& file, const std::stri
   return toWide(text.substr(start + open.size(), end - start - open.size()));
 }
 
+void ScenarioRun::rewriteSettings(const std::string& settings) const {
+  writeFile(serverFile(L"server-settings.txt"), "log " + toUtf8(logPath()) + "\n" + settings);
+}
+
 bool ScenarioRun::start(const std::string& settings, ServerKind kind) {
   const std::wstring settingsPath = serverFile(L"server-settings.txt");
-  writeFile(settingsPath, "log " + toUtf8(logPath()) + "\n" + settings);
+  rewriteSettings(settings);
   DeleteFileW(logPath().c_str());
   SetEnvironmentVariableW(kSettingsVariable, settingsPath.c_str());
   registration_ = std::make_unique<ServerRegistration>(

@@ -45,6 +45,10 @@ class ScenarioRun {
   // False, with a failed check, when the window does not appear.
   bool start(const std::string& settings, ServerKind kind = ServerKind::InProcess);
   QuirevoWindow& window() { return *window_; }
+  ProgramRun& program() { return *program_; }
+  // What servers started from now on serve (a log line is added); those already running keep
+  // what they read.
+  void rewriteSettings(const std::string& settings) const;
   Checks& checks() { return checks_; }
   // A file of the run directory, as the program names it.
   std::string runFile(const std::string& name) const;

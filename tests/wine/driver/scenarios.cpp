@@ -4,48 +4,17 @@
 
 #include "platform/windows/known_folder.h"
 #include "platform/windows/wide_text.h"
+#include "tests/wine/driver/scenario_helpers.h"
 #include "tests/wine/driver/server_processes.h"
+#include "tests/wine/driver/supervision_scenarios.h"
 
 namespace quirevo::testing {
 
 namespace {
 
-const std::string kPrinter = "Quirevo Test Printer";
-
-// A workbook of the server: its file's full path and one "sheet" line per sheet.
-std::string workbookAt(const std::string& path,
-                       const std::vector<std::pair<std::string, int>>& sheets) {
-  std::string text = "workbook " + path + "\n";
-  for (const auto& [name, pages] : sheets) {
-    text += "sheet " + std::to_string(pages) + " " + name + "\n";
-  }
-  return text;
-}
-
-// A workbook of the server whose file lies in the run directory.
-std::string workbook(ScenarioRun& run, const std::string& file,
-                     const std::vector<std::pair<std::string, int>>& sheets) {
-  return workbookAt(run.runFile(file), sheets);
-}
-
 // The user's Documents folder, as the shell names it.
 std::wstring documentsFolder() {
   return knownFolderPath(FOLDERID_Documents);
-}
-
-std::string lines(const std::vector<std::wstring>& list) {
-  std::string text;
-  for (const std::wstring& line : list) {
-    text += (text.empty() ? "" : " | ") + toUtf8(line);
-  }
-  return text;
-}
-
-void expectList(ScenarioRun& run, const std::vector<std::wstring>& expected,
-                const std::string& what) {
-  waitFor([&] { return run.window().listLines().size() >= expected.size(); }, 10000);
-  const auto shown = run.window().listLines();
-  run.checks().check(shown == expected, what, lines(shown));
 }
 
 // "..." picks a workbook of three sheets, "Print sheets from" 2 to 3 with two copies, Close. Out
@@ -344,8 +313,8 @@ void busyServer(ScenarioRun& run) {
 }
 
 // Every scenario, in the order the Wine check runs them.
-const std::vector<std::pair<std::string, void (*)(ScenarioRun&)>>& scenarios() {
-  static const std::vector<std::pair<std::string, void (*)(ScenarioRun&)>> all = {
+std::vector<NamedScenario> listed() {
+  std::vector<NamedScenario> all = {
       {"typical-run", [](ScenarioRun& run) { typicalRun(run, ServerKind::InProcess); }},
       {"print-sheets", printSheets},
       {"print-pages", printPages},
@@ -355,6 +324,13 @@ const std::vector<std::pair<std::string, void (*)(ScenarioRun&)>>& scenarios() {
       {"busy-server", busyServer},
       {"workbook-elsewhere", workbookElsewhere},
       {"out-of-process", [](ScenarioRun& run) { typicalRun(run, ServerKind::OutOfProcess); }}};
+  const auto& supervised = supervisionScenarios();
+  all.insert(all.end(), supervised.begin(), supervised.end());
+  return all;
+}
+
+const std::vector<NamedScenario>& scenarios() {
+  static const std::vector<NamedScenario> all = listed();
   return all;
 }
 

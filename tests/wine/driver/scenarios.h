@@ -1,11 +1,14 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/wine/driver/scenario_run.h"
 
 namespace quirevo::testing {
+
+using NamedScenario = std::pair<std::string, void (*)(ScenarioRun&)>;
 
 // The names of every scenario, in the order they run; the one list the Wine check reads.
 std::vector<std::string> scenarioNames();

@@ -205,6 +205,37 @@ void killedDuringListing(ScenarioRun& run) {
                            restored(false, book), openedAndListed(other, 1), released()}));
 }
 
+// A server that answers "busy" for two seconds: the busy dialog is up while the open is retried,
+// and goes by itself once the server takes it; no message.
+void busyForAWhile(ScenarioRun& run) {
+  const std::string book = run.runFile("Book.xlsx");
+  if (!run.start(books(run) + "busy Open 8\n", ServerKind::OutOfProcess)) {
+    return;
+  }
+  QuirevoWindow& w = run.window();
+  w.chooseLanguage(0);
+  w.startSettingFileField(toWide(book));
+  HWND dialog = busyDialog(run, kDialogWithinMs);
+  run.checks().check(dialog != nullptr && sentenceOf(dialog) == L"Opening \"Book.xlsx\"\u2026",
+                     "the busy dialog is up while the server is busy");
+  run.checks().check(waitFor([&] { return !IsWindow(dialog); }, 10000),
+                     "the dialog goes once the server has taken the open");
+  expectList(run,
+             {L"File information", L"Sheet №1 - Sheets name: Alpha - Num pages: 2",
+              L"Sheet №2 - Sheets name: Beta - Num pages: 3"},
+             "the workbook is listed");
+  run.expectNoMessageBox("the busy open");
+  w.closeBox();
+  run.expectExit("the close box");
+  const Requests open = openWorkbook(book);
+  run.expectRequests(join({startUp(),
+                           {open[0], open[1], open[2]},
+                           Requests(8, open[3] + " -> busy"),
+                           {open[3]},
+                           listing(2),
+                           released()}));
+}
+
 // Quirevo killed while its server runs: the server goes with it.
 void quirevoKilled(ScenarioRun& run) {
   if (!run.start(books(run), ServerKind::OutOfProcess)) {
@@ -224,6 +255,7 @@ const std::vector<NamedScenario>& supervisionScenarios() {
                                                  {"hung-printout", hungPrintOut},
                                                  {"killed-between-requests", killedBetweenRequests},
                                                  {"killed-during-listing", killedDuringListing},
+                                                 {"busy-for-a-while", busyForAWhile},
                                                  {"quirevo-killed", quirevoKilled}};
   return all;
 }

@@ -15,23 +15,13 @@
 #include "platform/libreoffice/office_thread.h"
 #include "platform/libreoffice/private_folder.h"
 #include "supervision/request_thread.h"
+#include "tests/support/recording_wait.h"
 
 namespace quirevo::office {
 namespace {
 
-// Waits plainly and notes what each wait was told.
-class RecordingWait : public BusyWait {
- public:
-  void wait(const WorkDone& done, const BusyWork& work) override {
-    sentences.push_back(work.describe());
-    while (!done.waitFor(std::chrono::seconds(60))) {
-    }
-  }
-  std::vector<std::string> sentences;
-};
-
-const BusyWork kWork{[] { return std::string("Counting the pages of sheet \"Data\"\u2026"); },
-                     [] {}};
+using testing::RecordingWait;
+const BusyWork& kWork = testing::kCountingWork;
 
 TEST(RequestThread, WritingToAPipeWhoseReaderIsGoneFailsInsteadOfEndingTheProgram) {
   RecordingWait wait;

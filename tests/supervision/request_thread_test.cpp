@@ -1,6 +1,7 @@
 // The request thread: jobs run off the caller's thread, one after the other, their failures come
 // back to the caller, and the thread serves inside what its host holds.
 #include "supervision/request_thread.h"
+#include "tests/support/recording_wait.h"
 
 #include <gtest/gtest.h>
 
@@ -15,19 +16,8 @@
 namespace quirevo::supervision {
 namespace {
 
-// Waits plainly and notes what each wait was told.
-class RecordingWait : public BusyWait {
- public:
-  void wait(const WorkDone& done, const BusyWork& work) override {
-    sentences.push_back(work.describe());
-    while (!done.waitFor(std::chrono::seconds(60))) {
-    }
-  }
-  std::vector<std::string> sentences;
-};
-
-const BusyWork kWork{[] { return std::string("Counting the pages of sheet \"Data\"\u2026"); },
-                     [] {}};
+using testing::RecordingWait;
+const BusyWork& kWork = testing::kCountingWork;
 
 TEST(RequestThread, RunsEachJobOffTheCallersThreadAndReturnsOnceItIsDone) {
   RecordingWait wait;

@@ -8,25 +8,17 @@
 
 #include "automation/late_binding.h"
 #include "tests/supervision/supervised_window.h"
+#include "tests/support/request_lists.h"
 #include "tests/support/window_fixture.h"
 
 namespace quirevo::testing {
 namespace {
 
-using Requests = std::vector<std::string>;
 using Texts = std::vector<std::string>;
 using Action = std::function<void(TForm1&)>;
 
 constexpr const char* kBook = SupervisedWindow::kBook;
 constexpr const char* kOther = SupervisedWindow::kOther;
-
-Requests join(std::initializer_list<Requests> parts) {
-  Requests all;
-  for (const Requests& part : parts) {
-    all.insert(all.end(), part.begin(), part.end());
-  }
-  return all;
-}
 
 Requests opening(const std::string& file) {
   return {"get Workbooks", "method Open(Filename: string \"" + file + "\")"};

@@ -6,22 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/request_lists.h"
 #include "tests/support/window_fixture.h"
 
 namespace quirevo::testing {
 namespace {
 
-using Requests = std::vector<std::string>;
-
 const std::string kPrinter = "Office Laser";
-
-Requests join(std::initializer_list<Requests> parts) {
-  Requests all;
-  for (const Requests& part : parts) {
-    all.insert(all.end(), part.begin(), part.end());
-  }
-  return all;
-}
 
 Requests sheetCount() {
   return {"get Sheets", "get count"};

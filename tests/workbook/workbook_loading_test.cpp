@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/request_lists.h"
 #include "tests/support/window_fixture.h"
 #include "workbook/information_texts.h"
 
@@ -14,15 +15,6 @@ namespace quirevo::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
-using Requests = std::vector<std::string>;
-
-Requests join(std::initializer_list<Requests> parts) {
-  Requests all;
-  for (const Requests& part : parts) {
-    all.insert(all.end(), part.begin(), part.end());
-  }
-  return all;
-}
 
 Requests closeAndOpen(const std::string& fileName) {
   return {"get ActiveWorkbook", "method Close", "get Workbooks",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -26,16 +27,20 @@ class WorkDone {
     if (wake_) {
       wake_();
     }
-    changed_.notify_all();
+    // Waking costs a call into the system even when nobody sleeps, as on Wine.
+    if (sleepers_ > 0) {
+      changed_.notify_all();
+    }
   }
-  bool isSet() const {
-    const std::lock_guard lock(mutex_);
-    return set_;
-  }
+  // Without the lock, so that a thread watching for the work never holds up the one finishing it.
+  bool isSet() const { return set_.load(std::memory_order_acquire); }
   // Blocks until set or until the limit has passed; whether it is set.
   bool waitFor(std::chrono::milliseconds limit) const {
     std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, limit, [this] { return set_; });
+    ++sleepers_;
+    const bool done = changed_.wait_for(lock, limit, [this] { return set_.load(); });
+    --sleepers_;
+    return done;
   }
   // wake runs on the working thread when it sets this, or here at once when it has already; an
   // empty function removes it. A waiter removes its own before it goes.
@@ -50,7 +55,8 @@ class WorkDone {
  private:
   mutable std::mutex mutex_;
   mutable std::condition_variable changed_;
-  bool set_ = false;
+  std::atomic<bool> set_ = false;
+  mutable int sleepers_ = 0;  // threads in waitFor
   mutable std::function<void()> wake_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -10,6 +12,12 @@
 #include "platform/busy_wait.h"
 
 namespace quirevo::supervision {
+
+// Most requests are answered within this. Both sides of a hand-over first watch for the other for
+// that long before they block: blocking and waking a thread costs far more than that where
+// synchronisation goes through the system (Wine's server, a loaded machine), and a listing is
+// hundreds of requests in a row.
+inline constexpr std::chrono::microseconds kHandOverWatch{200};
 
 // Runs the request thread's loop inside what the thread must hold for as long as it serves: COM's
 // apartment on Windows, a signal mask on Linux. It calls serve once and returns when it returns.
@@ -47,6 +55,8 @@ class RequestThread {
   std::mutex mutex_;
   std::condition_variable posted_;
   std::deque<Task> tasks_;
+  std::atomic<std::size_t> queued_ = 0;  // tasks_.size(), read without the lock
+  bool sleeping_ = false;                // the thread is blocked waiting for a task
   bool ending_ = false;
   // Why the host could not be entered; every job then fails with it.
   std::exception_ptr hostFailure_;

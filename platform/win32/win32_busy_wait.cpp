@@ -15,9 +15,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Most requests end within this; waiting for them plainly spares a message loop per request, and
-// the window cannot have needed painting in the meantime.
-constexpr std::chrono::milliseconds kPlainWait{2};
+// A request that ends within this is waited for plainly: no message loop, the window's state
+// untouched. Shorter than anyone notices a window not repainting, and longer than most requests
+// take (Excel's, even reached across processes under Wine, take a few milliseconds), so that a
+// listing of hundreds of requests does not run a message loop and refuse input for each.
+constexpr std::chrono::milliseconds kPlainWait{50};
 // What the work is doing may change while it runs (starting the application, then opening a
 // workbook).
 constexpr std::chrono::milliseconds kRefreshInterval{250};

@@ -11,8 +11,8 @@ namespace {
 
 class SessionPrintTarget final : public PrintTarget {
  public:
-  SessionPrintTarget(const Variant& session, std::string printer)
-      : session_(session), printer_(std::move(printer)) {}
+  SessionPrintTarget(const Variant& session, std::string printer, PrintObserver* observer)
+      : session_(session), printer_(std::move(printer)), observer_(observer) {}
 
   std::int32_t sheetCount() override { return quirevo::sheetCount(session_); }
 
@@ -21,6 +21,9 @@ class SessionPrintTarget final : public PrintTarget {
   }
 
   void print(const PrintRequest& request) override {
+    if (observer_ != nullptr) {
+      observer_->printing(request);
+    }
     std::int32_t sheet = request.sheet;
     std::int32_t firstPage = request.firstPage;
     std::int32_t lastPage = request.lastPage;
@@ -36,17 +39,21 @@ class SessionPrintTarget final : public PrintTarget {
         .call("PrintOut", {from, Variant::integerRef(lastPage), Variant::integerRef(copies),
                            Variant::boolean(false), Variant::stringRef(printer),
                            Variant::boolean(false), Variant::boolean(false)});
+    if (observer_ != nullptr) {
+      observer_->printed(request);
+    }
   }
 
  private:
   const Variant& session_;
   std::string printer_;
+  PrintObserver* observer_;
 };
 
 }  // namespace
 
-void printWorkbook(const Variant& session, const PrintSettings& settings) {
-  SessionPrintTarget target(session, settings.printer);
+void printWorkbook(const Variant& session, const PrintSettings& settings, PrintObserver* observer) {
+  SessionPrintTarget target(session, settings.printer, observer);
   planPrint(settings, target);
 }
 

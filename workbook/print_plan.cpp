@@ -13,7 +13,11 @@ void forEach(std::int64_t first, std::int64_t last, std::int64_t step, auto&& ac
 
 void planSheets(const SheetModeSettings& s, PrintTarget& target) {
   const auto printSheet = [&](std::int32_t sheet) {
-    target.print({true, sheet, 1, s.pagesPerSheet, s.copies});
+    const std::int32_t lastPage = s.everyPage ? target.pageCount(sheet) : s.pagesPerSheet;
+    // Every page of a sheet that prints none is nothing to ask for.
+    if (lastPage >= 1 || !s.everyPage) {
+      target.print({true, sheet, 1, lastPage, s.copies});
+    }
   };
   switch (s.choice) {
     case SheetChoice::All:

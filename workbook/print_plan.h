@@ -8,13 +8,16 @@ namespace quirevo {
 enum class SheetChoice { None, All, One, Range, Even, Odd };
 enum class PageChoice { None, All, One, Range, Even, Odd };
 
-// Sheet mode: whole sheets, each from page 1 to the pages-per-sheet value.
+// Sheet mode: whole sheets, each from page 1 to the pages-per-sheet value, or to its last page.
 struct SheetModeSettings {
   SheetChoice choice = SheetChoice::None;
   std::int32_t oneSheet = 1;
   std::int32_t firstSheet = 1;
   std::int32_t lastSheet = 1;
   std::int32_t pagesPerSheet = 1;
+  // Every page of each sheet, its page count read just before its request, instead of
+  // pagesPerSheet (the command line's default; the window always has a pages-per-sheet value).
+  bool everyPage = false;
   std::int32_t copies = 1;
 };
 

@@ -19,6 +19,8 @@ cases=(
   'supervision/supervisor.h % #include "platform/desktop.h"'
   'supervision/supervisor.h % #include "workbook/print_plan.h"'
   'supervision/supervisor.cpp % #include <windows.h>'
+  'commands/command_run.h % #include "app/main_unit.h"'
+  'commands/command_run.cpp % #include "platform/libreoffice/session.h"'
   'platform/com/com_dispatch.h % #include "ui/form.h"'
   'platform/registry/component_registry.h % #include "ui/form.h"'
   'ui/form.h % #include "workbook/print_plan.h"'

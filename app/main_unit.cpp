@@ -11,6 +11,8 @@
 #include "platform/automation_factory.h"
 #include "platform/printer_list.h"
 #include "ui/toolkit.h"
+#include "workbook/absolute_file_name.h"
+#include "workbook/application_lifecycle.h"
 #include "workbook/print_execution.h"
 #include "workbook/workbook_loading.h"
 
@@ -76,11 +78,17 @@ TForm1::TForm1(UiServices& services, Platform& platform)
   RadioButton2.OnClick = [this](Control& sender) { RadioButton2Click(sender); };
   BitBtn1.OnClick      = [this](Control& sender) { BitBtn1Click(sender); };
   BitBtn2.OnClick      = [this](Control& sender) { BitBtn2Click(sender); };
+  OnFileDropped        = [this](Control& sender, const std::string& path) { FormFileDropped(sender, path); };
 }
 // clang-format on
 
 void TForm1::create() {
   runUserAction([this] { FormCreate(*this); });
+}
+
+void TForm1::nameWorkbookAtStart(const std::string& fileName) {
+  ComboBox1.userSelectItem(0);
+  runUserAction([&] { Edit1.setText(absoluteFileName(fileName)); });
 }
 
 void TForm1::FormCreate(Control&) {
@@ -90,9 +98,7 @@ void TForm1::FormCreate(Control&) {
   }
   Panel1.setCaption(*printer);
   spreadsheetSession() = Variant::object(platform_.automation.createObject("Excel.Application"));
-  late(spreadsheetSession()).put("DisplayAlerts", Variant::boolean(false));
-  late(spreadsheetSession()).put("Visible", Variant::boolean(false));
-  late(spreadsheetSession()).get("Workbooks").call("Add");
+  prepareApplication(spreadsheetSession());
 }
 
 void TForm1::CheckBox1Click(Control&) {
@@ -109,12 +115,8 @@ void TForm1::SpeedButton1Click(Control&) {
 }
 
 void TForm1::BitBtn2Click(Control&) {
-  const LateBound workbook = late(spreadsheetSession()).get("ActiveWorkbook");
   // With no workbook open there is nothing to close; quitting still lets the user leave.
-  if (!workbook.value().isNothing()) {
-    workbook.call("Close");
-  }
-  late(spreadsheetSession()).get("Application").call("Quit");
+  closeAndQuit(spreadsheetSession());
   close();
 }
 
@@ -135,6 +137,10 @@ void TForm1::RadioButton2Click(Control&) {
 void TForm1::Edit1Change(Control&) {
   WorkbookControls window(Edit1, BitBtn1, ComboBox1, ListBox1);
   loadNamedWorkbook(spreadsheetSession(), window);
+}
+
+void TForm1::FormFileDropped(Control&, const std::string& path) {
+  Edit1.setText(path);  // a user's edit: the same name again changes nothing
 }
 
 void TForm1::BitBtn1Click(Control&) {

@@ -29,6 +29,9 @@ class TForm1 : public Form {
 
   // Runs the create handler; the application reports what escapes it and the window stays.
   void create();
+  // A program started with a workbook, after create(): the first language picked and the file
+  // named as a user would, each failure reported on its own.
+  void nameWorkbookAtStart(const std::string& fileName);
 
   void FormCreate(Control& sender);
   void CheckBox1Click(Control& sender);
@@ -39,6 +42,7 @@ class TForm1 : public Form {
   void BitBtn1Click(Control& sender);
   void BitBtn2Click(Control& sender);
   void ComboBox1Change(Control& sender);
+  void FormFileDropped(Control& sender, const std::string& path);
 
  private:
   // The 25 captions a language file sets, in the order a switch applies them.

@@ -8,7 +8,7 @@
 
 namespace quirevo {
 
-int Quirevo(Platform& platform) {
+int Quirevo(Platform& platform, const std::optional<std::string>& workbook) {
   const auto apartment = platform.automation.enterApartment();
   // The module's finalisation: the session's reference goes after the window and before the
   // apartment does.
@@ -17,6 +17,9 @@ int Quirevo(Platform& platform) {
   TForm1 form(application, platform);
   Form1 = &form;
   form.create();
+  if (workbook && !workbook->empty()) {
+    form.nameWorkbookAtStart(*workbook);
+  }
   application.run(form);
   Form1 = nullptr;
   return 0;

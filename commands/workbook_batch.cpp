@@ -1,19 +1,12 @@
 #include "commands/workbook_batch.h"
 
 #include <exception>
-#include <filesystem>
+
+#include "workbook/absolute_file_name.h"
 
 namespace quirevo {
 
 namespace {
-
-// In UTF-8 both ways: on Windows a path made from a plain string would read it in the ANSI code
-// page.
-std::string absolutePath(const std::string& name) {
-  const std::filesystem::path path(std::u8string(name.begin(), name.end()));
-  const std::u8string absolute = std::filesystem::absolute(path).u8string();
-  return {absolute.begin(), absolute.end()};
-}
 
 std::string position(const WorkbookFile& file) {
   return "file " + std::to_string(file.number) + " of " + std::to_string(file.count);
@@ -27,7 +20,7 @@ BatchEnd forEachWorkbook(
     const std::function<void(const WorkbookFile&, const std::string& reason)>& failed) {
   BatchEnd end = BatchEnd::AllDone;
   for (std::size_t i = 0; i < workbooks.size(); ++i) {
-    const WorkbookFile file{workbooks[i], absolutePath(workbooks[i]), i + 1, workbooks.size()};
+    WorkbookFile file{workbooks[i], {}, i + 1, workbooks.size()};
     const auto interrupted = [&] {
       console.err << "quirevo: interrupted while " << doing << " " << file.name << " ("
                   << position(file) << ")\n";
@@ -40,6 +33,7 @@ BatchEnd forEachWorkbook(
       console.err << "[" << position(file) << "] " << doing << " " << file.name << "\n";
     }
     try {
+      file.path = absoluteFileName(file.name);
       work(file);
     } catch (const std::exception& failure) {
       if (interruption.requested()) {

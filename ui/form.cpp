@@ -34,6 +34,13 @@ void Form::userClose() {
   runUserAction([this] { close(); });
 }
 
+void Form::userDropFile(const std::string& path) {
+  if (actionDepth_ > 0 || path.empty() || !OnFileDropped) {
+    return;
+  }
+  runUserAction([&] { OnFileDropped(*this, path); });
+}
+
 namespace {
 void collect(Control& control, std::vector<Control*>& out) {
   for (Control* child : control.children()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "ui/control.h"
 
@@ -23,6 +24,13 @@ class Form : public CaptionedControl {
   // The title bar's close box, the window menu, Alt+F4: no close handlers exist, so it is close().
   void userClose();
   bool closed() const { return closed_; }
+
+  // A file dropped onto the window, as its local path. Only one file of a drop counts: the
+  // peer hands over the first. Ignored while another action runs (a handler waiting for the
+  // spreadsheet application, a dialog it shows): the drop would run a handler inside it.
+  void userDropFile(const std::string& path);
+
+  std::function<void(Control& sender, const std::string& path)> OnFileDropped;
 
   // Every control of the window in creation order, parents before their children.
   std::vector<Control*> allControls();

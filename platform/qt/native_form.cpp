@@ -4,6 +4,7 @@
 #include "platform/qt/check_box_peer.h"
 #include "platform/qt/combo_box_peer.h"
 #include "platform/qt/edit_peer.h"
+#include "platform/qt/file_drop.h"
 #include "platform/qt/group_box_peer.h"
 #include "platform/qt/label_peer.h"
 #include "platform/qt/list_box_peer.h"
@@ -46,6 +47,7 @@ void createChildren(Control& control, QWidget& widget) {
 NativeForm::NativeForm(Form& form, std::function<void()> onClosed)
     : window_(std::make_unique<FormWindow>(form, std::move(onClosed))) {
   createChildren(form, *window_);
+  new FileDropRouting(form, *window_);  // the window owns it
   // Qt's focus chain is one list; which of its widgets take Tab is each peer's focus policy.
   QWidget* previous = nullptr;
   for (Control* control : tabChain(form)) {

@@ -1,7 +1,10 @@
 #include "platform/win32/form_window.h"
 
+#include <optional>
 #include <stdexcept>
+#include <string>
 
+#include "platform/win32/dropped_files.h"
 #include "platform/win32/peer_factory.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/windows/wide_text.h"
@@ -53,6 +56,8 @@ FormWindow::FormWindow(Form& form, Win32Fonts& fonts, HINSTANCE instance)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   createPeers();
+  // Files dropped onto any control arrive here too: the controls take none themselves.
+  DragAcceptFiles(handle_, TRUE);
   form_.attachPeer(this);
 }
 
@@ -192,6 +197,14 @@ LRESULT FormWindow::windowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The close box, the window menu and Alt+F4; the model decides and closes the window.
       form_.userClose();
       return 0;
+    case WM_DROPFILES: {
+      // The drop is finished before the handler runs: it may wait on a message box.
+      const std::optional<std::string> path = DroppedFiles(reinterpret_cast<HDROP>(wParam)).first();
+      if (path) {
+        form_.userDropFile(*path);
+      }
+      return 0;
+    }
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

@@ -6,13 +6,17 @@
 //                         [--russian L1 B2] [--handshake READY_FILE DONE_FILE]
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/windows/unique_handle.h"
 #include "platform/windows/wide_text.h"
 #include "tests/win/window_access.h"
 
@@ -36,6 +40,27 @@ void check(bool condition, const std::string& what, const std::string& detail = 
 std::optional<std::wstring> acceptMessageBox(DWORD process, DWORD timeoutMs = 20000) {
   const auto box = quirevo::testing::acceptMessageBox(process, L"Quirevo", timeoutMs);
   return box ? std::optional<std::wstring>(box->text) : std::nullopt;
+}
+
+// Drops the file onto the window of the process as the system does: a DROPFILES block in the
+// program's own memory, posted in WM_DROPFILES. Memory of the driver's would mean nothing there,
+// as no system carries the handle across processes. A block that is no global-memory handle is
+// fixed memory to GlobalLock, so DragQueryFileW reads it; the program's DragFinish cannot free
+// it from the heap and leaves that page behind.
+bool dropFile(DWORD process, HWND window, const std::wstring& path) {
+  const quirevo::UniqueHandle program(
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, process));
+  std::vector<char> block(sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t));  // two nulls
+  auto* files = reinterpret_cast<DROPFILES*>(block.data());
+  files->pFiles = sizeof(DROPFILES);
+  files->fWide = TRUE;
+  std::memcpy(block.data() + sizeof(DROPFILES), path.c_str(), path.size() * sizeof(wchar_t));
+  void* remote = program ? VirtualAllocEx(program.get(), nullptr, block.size(),
+                                          MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                         : nullptr;
+  return remote != nullptr &&
+         WriteProcessMemory(program.get(), remote, block.data(), block.size(), nullptr) &&
+         PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }
 
 // How a focused control is named in the expected tab order.
@@ -189,6 +214,19 @@ void checkWindow(HWND main, DWORD process, DWORD thread, const Options& options)
       check(textOf(fileField) == chosen, "the chosen file's full path fills the file field",
             toUtf8(textOf(fileField)));
     }
+  }
+
+  // A file dropped onto the window names it in the file field, whose change handler then fails on
+  // the empty session as well.
+  if (fileField != nullptr) {
+    const std::wstring dropped = options.workingDirectory + L"\\Dropped.xlsx";
+    check(dropFile(process, main, dropped), "a drop is posted to the window");
+    const auto dropError = acceptMessageBox(process);
+    check(dropError == L"Invalid variant operation.",
+          "the dropped file's change handler reports the empty session",
+          dropError ? toUtf8(*dropError) : "no message box");
+    check(textOf(fileField) == dropped, "a file dropped onto the window fills the file field",
+          toUtf8(textOf(fileField)));
   }
 
   // Keyboard: the tab order of the layout, arrows within a radio group, the spin edit filter.

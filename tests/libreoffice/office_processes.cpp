@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -29,6 +30,10 @@ void killAndWaitForTheEnd(pid_t office) {
 }
 
 std::vector<pid_t> officeChildren() {
+  return officesOf(getpid());
+}
+
+std::vector<pid_t> officesOf(pid_t parent) {
   std::vector<pid_t> children;
   for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
     const std::string name = entry.path().filename().string();
@@ -48,13 +53,31 @@ std::vector<pid_t> officeChildren() {
     }
     const std::string command = line.substr(open + 1, close - open - 1);
     char state = 0;
-    long parent = 0;
-    if (std::sscanf(line.c_str() + close + 1, " %c %ld", &state, &parent) == 2 &&
-        command == "soffice.bin" && parent == getpid()) {
+    long startedBy = 0;
+    if (std::sscanf(line.c_str() + close + 1, " %c %ld", &state, &startedBy) == 2 &&
+        command == "soffice.bin" && startedBy == parent) {
       children.push_back(static_cast<pid_t>(std::stol(name)));
     }
   }
   return children;
+}
+
+std::vector<pid_t> officesUsing(const std::filesystem::path& folder) {
+  std::vector<pid_t> offices;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) {
+      continue;
+    }
+    std::ifstream file(entry.path() / "cmdline");
+    const std::string commandLine((std::istreambuf_iterator<char>(file)),
+                                  std::istreambuf_iterator<char>());
+    if (commandLine.find("soffice.bin") != std::string::npos &&
+        commandLine.find(folder.string()) != std::string::npos) {
+      offices.push_back(static_cast<pid_t>(std::stol(name)));
+    }
+  }
+  return offices;
 }
 
 }  // namespace quirevo::testing

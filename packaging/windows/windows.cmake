@@ -1,11 +1,12 @@
-# The Windows packages: a zip of Quirevo.exe, its language files beside it and README.txt, and
-# an installer of the same files made with NSIS from installer.nsi.in (as CPack's NSIS template).
+# The Windows packages: a zip of Quirevo.exe, quirevo.com (its console companion, which a prompt
+# finds first), the language files beside them and README.txt, and an installer of the same
+# files made with NSIS from installer.nsi.in (as CPack's NSIS template).
 set(CPACK_GENERATOR ZIP NSIS)
 # Not stripped here: stripping a Windows program stamps the time into it, and the zip and the
 # installer would hold different files. A release build links it without symbols.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 
-install(TARGETS Quirevo RUNTIME DESTINATION .)
+install(TARGETS Quirevo quirevo_console RUNTIME DESTINATION .)
 install(FILES ${QUIREVO_LANGUAGE_FILES} DESTINATION .)
 configure_file(windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION .)

@@ -24,6 +24,13 @@ namespace quirevo::testing {
 //   in-process server answer RPC_E_SERVERCALL_RETRYLATER itself, which the client retries.
 // - A window of another process reads black through its own DC: the scenario driver reads a
 //   message box's icon from the screen.
+// - GenerateConsoleCtrlEvent fails for CTRL_BREAK_EVENT (ERROR_INVALID_HANDLE, to any process
+//   group), and AttachConsole to another process's console fails: the console scenarios send no
+//   Ctrl+Break, and press Ctrl+C (to the whole console) in a console of the driver's own that
+//   quirevo.com shares.
+// - Closing a console window ends its processes without calling their handlers with
+//   CTRL_CLOSE_EVENT: the wait of a closing console is checked by calling quirevo.com's handler
+//   as the system would (console_interruption_test.cpp).
 inline bool runningUnderWine() {
   HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;

@@ -6,8 +6,12 @@
 
 namespace quirevo::testing {
 
-ProgramRun::ProgramRun(const std::wstring& executable, const std::wstring& workingDirectory) {
+ProgramRun::ProgramRun(const std::wstring& executable, const std::wstring& workingDirectory,
+                       const std::optional<std::wstring>& argument) {
   std::wstring commandLine = L"\"" + executable + L"\"";
+  if (argument) {
+    commandLine += L" \"" + *argument + L"\"";
+  }
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -11,7 +11,9 @@ namespace quirevo::testing {
 // program outlives its scenario, passed or failed.
 class ProgramRun {
  public:
-  ProgramRun(const std::wstring& executable, const std::wstring& workingDirectory);
+  // With an argument, the program is started with it as its one command-line argument.
+  ProgramRun(const std::wstring& executable, const std::wstring& workingDirectory,
+             const std::optional<std::wstring>& argument = {});
   ProgramRun(const ProgramRun&) = delete;
   ProgramRun& operator=(const ProgramRun&) = delete;
   ~ProgramRun();

@@ -77,14 +77,15 @@ void ScenarioRun::rewriteSettings(const std::string& settings) const {
   writeFile(serverFile(L"server-settings.txt"), "log " + toUtf8(logPath()) + "\n" + settings);
 }
 
-bool ScenarioRun::start(const std::string& settings, ServerKind kind) {
+bool ScenarioRun::start(const std::string& settings, ServerKind kind,
+                        const std::optional<std::wstring>& argument) {
   const std::wstring settingsPath = serverFile(L"server-settings.txt");
   rewriteSettings(settings);
   DeleteFileW(logPath().c_str());
   SetEnvironmentVariableW(kSettingsVariable, settingsPath.c_str());
   registration_ = std::make_unique<ServerRegistration>(
       kind == ServerKind::InProcess ? paths_.serverDll : localServerBeside(paths_.serverDll));
-  program_ = std::make_unique<ProgramRun>(paths_.executable, paths_.runDirectory);
+  program_ = std::make_unique<ProgramRun>(paths_.executable, paths_.runDirectory, argument);
   HWND main = program_->waitForWindow();
   checks_.check(main != nullptr, "the window titled Quirevo v1.1 appears");
   if (main == nullptr) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "tests/wine/driver/expected_requests.h"
@@ -43,7 +44,9 @@ class ScenarioRun {
 
   // Starts the program with a server serving what the settings describe (a log line is added).
   // False, with a failed check, when the window does not appear.
-  bool start(const std::string& settings, ServerKind kind = ServerKind::InProcess);
+  // An argument is given to the program on its command line.
+  bool start(const std::string& settings, ServerKind kind = ServerKind::InProcess,
+             const std::optional<std::wstring>& argument = {});
   QuirevoWindow& window() { return *window_; }
   ProgramRun& program() { return *program_; }
   // What servers started from now on serve (a log line is added); those already running keep

@@ -4,8 +4,10 @@
 
 #include "platform/windows/known_folder.h"
 #include "platform/windows/wide_text.h"
+#include "tests/wine/driver/console_scenarios.h"
 #include "tests/wine/driver/scenario_helpers.h"
 #include "tests/wine/driver/server_processes.h"
+#include "tests/wine/driver/start_scenarios.h"
 #include "tests/wine/driver/supervision_scenarios.h"
 
 namespace quirevo::testing {
@@ -324,8 +326,11 @@ std::vector<NamedScenario> listed() {
       {"busy-server", busyServer},
       {"workbook-elsewhere", workbookElsewhere},
       {"out-of-process", [](ScenarioRun& run) { typicalRun(run, ServerKind::OutOfProcess); }}};
+  const auto& started = startScenarios();
+  all.insert(all.end(), started.begin(), started.end());
   const auto& supervised = supervisionScenarios();
   all.insert(all.end(), supervised.begin(), supervised.end());
+  all.insert(all.end(), consoleScenarios().begin(), consoleScenarios().end());
   return all;
 }
 

@@ -75,6 +75,13 @@ void expectServers(ScenarioRun& run, std::size_t count, const std::string& when)
       running ? "" : std::to_string(serverProcesses().size()) + " running");
 }
 
+// The run's request log, then no server left once the program has ended: a server exits when it
+// has been released, a moment after it says so in the log.
+void expectRequestsAndNoServer(ScenarioRun& run, const Requests& expected) {
+  run.expectRequests(expected);
+  expectServers(run, 0, "after the program ended");
+}
+
 void killTheServer(ScenarioRun& run) {
   const auto running = waitForServerProcesses(exactly(1), 10000);
   run.checks().check(running && endProcess(running->front()), "the server's process is ended");
@@ -113,14 +120,15 @@ void hungOpen(ScenarioRun& run) {
   expectServers(run, 1, "after the next request");
   w.closeBox();
   run.expectExit("the close box");
-  run.expectRequests(join(
-      {startUp(),
-       endingIn(openWorkbook(book), "hanging"),
-       {"PROPERTYPUT DisplayAlerts(DISPID_PROPERTYPUT=VT_BOOL 0)",
-        "PROPERTYPUT Visible(DISPID_PROPERTYPUT=VT_BOOL 0)", "METHOD|PROPERTYGET ActiveWorkbook",
-        "METHOD|PROPERTYGET Workbooks", "METHOD Open(Filename=VT_BSTR \"" + other + "\")"},
-       listing(1),
-       released()}));
+  expectRequestsAndNoServer(
+      run, join({startUp(),
+                 endingIn(openWorkbook(book), "hanging"),
+                 {"PROPERTYPUT DisplayAlerts(DISPID_PROPERTYPUT=VT_BOOL 0)",
+                  "PROPERTYPUT Visible(DISPID_PROPERTYPUT=VT_BOOL 0)",
+                  "METHOD|PROPERTYGET ActiveWorkbook", "METHOD|PROPERTYGET Workbooks",
+                  "METHOD Open(Filename=VT_BSTR \"" + other + "\")"},
+                 listing(1),
+                 released()}));
 }
 
 // A hung PrintOut: the busy dialog, Stop, one message; Print again prints on a new server that
@@ -145,9 +153,10 @@ void hungPrintOut(ScenarioRun& run) {
   run.expectExit("Close");
   const Requests everySheet =
       join({sheetCount(), wholeSheet(1, 1, 1, kPrinter), wholeSheet(2, 1, 1, kPrinter)});
-  run.expectRequests(join({startUp(), openedAndListed(book, 2),
-                           endingIn(join({sheetCount(), wholeSheet(1, 1, 1, kPrinter)}), "hanging"),
-                           restored(false, book), everySheet, closeAndQuit(), released()}));
+  expectRequestsAndNoServer(
+      run, join({startUp(), openedAndListed(book, 2),
+                 endingIn(join({sheetCount(), wholeSheet(1, 1, 1, kPrinter)}), "hanging"),
+                 restored(false, book), everySheet, closeAndQuit(), released()}));
 }
 
 // The server killed between requests while "Preview" shows it: Print opens the workbook again on
@@ -168,15 +177,15 @@ void killedBetweenRequests(ScenarioRun& run) {
   expectServers(run, 1, "after Print");
   w.postClick(w.closeButton());
   run.expectExit("Close");
-  run.expectRequests(join({startUp(),
-                           openedAndListed(book, 2),
-                           {"PROPERTYPUT Visible(DISPID_PROPERTYPUT=VT_BOOL -1)"},
-                           restored(true, book),
-                           sheetCount(),
-                           wholeSheet(1, 1, 1, kPrinter),
-                           wholeSheet(2, 1, 1, kPrinter),
-                           closeAndQuit(),
-                           released()}));
+  expectRequestsAndNoServer(run, join({startUp(),
+                                       openedAndListed(book, 2),
+                                       {"PROPERTYPUT Visible(DISPID_PROPERTYPUT=VT_BOOL -1)"},
+                                       restored(true, book),
+                                       sheetCount(),
+                                       wholeSheet(1, 1, 1, kPrinter),
+                                       wholeSheet(2, 1, 1, kPrinter),
+                                       closeAndQuit(),
+                                       released()}));
 }
 
 // The server dies while the list is built: one message; the next change of the file field lists
@@ -201,8 +210,9 @@ void killedDuringListing(ScenarioRun& run) {
   run.expectExit("the close box");
   Requests listedUntilTheDeath = listing(2);
   listedUntilTheDeath.resize(sheetCount().size() + 8 + 3);  // sheet 1 whole, sheet 2 to its name
-  run.expectRequests(join({startUp(), openWorkbook(book), endingIn(listedUntilTheDeath, "dying"),
-                           restored(false, book), openedAndListed(other, 1), released()}));
+  expectRequestsAndNoServer(
+      run, join({startUp(), openWorkbook(book), endingIn(listedUntilTheDeath, "dying"),
+                 restored(false, book), openedAndListed(other, 1), released()}));
 }
 
 // A server that answers "busy" for two seconds: the busy dialog is up while the open is retried,
@@ -228,12 +238,12 @@ void busyForAWhile(ScenarioRun& run) {
   w.closeBox();
   run.expectExit("the close box");
   const Requests open = openWorkbook(book);
-  run.expectRequests(join({startUp(),
-                           {open[0], open[1], open[2]},
-                           Requests(8, open[3] + " -> busy"),
-                           {open[3]},
-                           listing(2),
-                           released()}));
+  expectRequestsAndNoServer(run, join({startUp(),
+                                       {open[0], open[1], open[2]},
+                                       Requests(8, open[3] + " -> busy"),
+                                       {open[3]},
+                                       listing(2),
+                                       released()}));
 }
 
 // Quirevo killed while its server runs: the server goes with it.

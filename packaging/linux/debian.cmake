@@ -1,7 +1,7 @@
 # The Debian package: /usr/bin/quirevo, the language files in /usr/share/quirevo (the desktop
 # entry's working folder), the desktop entry, the icon in the hicolor theme, the manual page, the
-# copyright and changelog files. Depends come from the program's shared libraries
-# (dpkg-shlibdeps) and the office it starts.
+# bash completion, the copyright and changelog files. Depends come from the program's shared
+# libraries (dpkg-shlibdeps) and the office it starts.
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -50,6 +50,9 @@ endforeach()
 add_custom_target(quirevo_package_files ALL DEPENDS ${made_files})
 install(FILES linux/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${quirevo_doc})
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/quirevo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Where bash-completion looks for a command's completion when it is first completed.
+install(FILES linux/quirevo.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME quirevo)
 # The UNO runtime finds the rest of itself only through the office's program folder on the run
 # path (platform/libreoffice); the package says why it keeps it.
 configure_file(linux/lintian-overrides.in lintian-overrides @ONLY)

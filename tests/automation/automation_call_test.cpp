@@ -3,6 +3,7 @@
 #include "automation/automation_error.h"
 #include "automation/dispatch_server.h"
 #include "automation/late_binding.h"
+#include "automation/spreadsheet_schema.h"
 
 namespace quirevo {
 namespace {
@@ -25,6 +26,7 @@ class Probe : public DispatchServer<Probe> {
          &Probe::rename},
         {{"Child", {InvokeKind::Get}}, &Probe::child},
         {{"Total", {InvokeKind::Get}}, &Probe::total},
+        {{"Zoom", {InvokeKind::Get}}, &Probe::total},
     };
     return table;
   }
@@ -56,6 +58,7 @@ class AutomationCall : public ::testing::Test {
 TEST_F(AutomationCall, MemberNamesMatchWithoutRegardToCase) {
   late(object).put("value", Variant::integer(4));
   EXPECT_EQ(late(object).get("TOTAL").toInt32(), 4);
+  EXPECT_EQ(late(object).get("ZOOM").toInt32(), 4) << "every letter folds, Z too";
 }
 
 TEST_F(AutomationCall, ByReferenceStringIsWrittenBackToTheCaller) {
@@ -115,6 +118,26 @@ INSTANTIATE_TEST_SUITE_P(
                     "Type mismatch."},
         FailingCall{"ByValueWhereByReferenceIsRequired",
                     [](const Variant& o) { late(o).call("Rename", {Variant::string("x")}); },
+                    "Type mismatch."},
+        FailingCall{
+            "ArgumentGivenByPositionAndByName",
+            [](const Variant& o) {
+              std::string target;
+              const NamedValue again{"Target", Variant::stringRef(target)};
+              late(o).call("Rename", std::vector<Variant>{Variant::stringRef(target)}, {&again, 1});
+            },
+            "Parameter not found."},
+        FailingCall{"PrintOutsToByValue",
+                    [](const Variant&) {
+                      // The spreadsheet application's PrintOut takes To only by reference.
+                      const MemberTable& sheet = spreadsheet::SheetServer::members().table();
+                      const Variant arguments[] = {Variant::integer(1),    Variant::integer(2),
+                                                   Variant::integer(1),    Variant::boolean(false),
+                                                   Variant::string("P"),   Variant::boolean(false),
+                                                   Variant::boolean(false)};
+                      sheet.bind(sheet.idsOfNames("PrintOut", {}).at(0), InvokeKind::Method,
+                                 arguments, {});
+                    },
                     "Type mismatch."},
         FailingCall{"MissingArgument", [](const Variant& o) { late(o).call("Rename"); },
                     "Invalid number of parameters."},

@@ -161,6 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
         ContentRow{"WhiteSpaceKeptWhereDocumentAsksForIt",
                    languageDocument("<l1 xml:space=\"preserve\">  </l1>"), "  "},
         ContentRow{"EmptyElement", languageDocument("<l1/>"), ""},
+        ContentRow{"AnEmptyFirstKeyWins", languageDocument("<l1/><l1>second</l1>"), ""},
         ContentRow{"ReferencesResolved",
                    languageDocument("<l1>&amp;&lt;&#x41F;&#1088; &quot;</l1>"), "&<Пр \""},
         ContentRow{"InternalEntityExpanded",

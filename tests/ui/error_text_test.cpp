@@ -42,7 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"WindowsFolder", "C:\\Program Files\\Q.Tools\\QuiRevo.exe",
                                "Quirevo"},
                       TextCase{"UnixFolder", "/usr/local/bin/quirevo", "quirevo"},
-                      TextCase{"CyrillicName", "/opt/ПРИНТ.exe", "Принт"}),
+                      TextCase{"CyrillicName", "/opt/ПРИНТ.exe", "Принт"},
+                      TextCase{"UkrainianLetters", "C:\\КИЇВ.exe", "Київ"},
+                      TextCase{"LettersOutsideTheAlphabetsRow", "ЁЄІЇҐ.exe", "Ёєіїґ"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -90,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, SpinEditValue,
                                            ValueCase{"Maximum", "999", 999, "999"},
                                            ValueCase{"EmptyReadsOne", "", 1, ""},
                                            ValueCase{"LoneSignReadsOne", "-", 1, "-"},
+                                           ValueCase{"TwoSignsReadOne", "+-5", 1, "+-5"},
                                            ValueCase{"DecimalReadsOne", "1.5", 1, "1.5"}),
                          [](const auto& info) { return info.param.name; });
 

@@ -3,6 +3,7 @@
 #include <cups/cups.h>
 
 #include <memory>
+#include <string_view>
 
 namespace quirevo {
 
@@ -25,6 +26,20 @@ std::optional<std::string> CupsPrinterList::currentPrinterName() {
     name += destination->instance;
   }
   return name;
+}
+
+bool CupsPrinterList::acceptsJobs(const std::string& printer) {
+  const auto slash = printer.find('/');
+  const std::string name = printer.substr(0, slash);
+  const std::string instance = slash == std::string::npos ? "" : printer.substr(slash + 1);
+  const Destination destination(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(),
+                                                 instance.empty() ? nullptr : instance.c_str()));
+  if (!destination) {
+    return true;
+  }
+  const char* accepting =
+      cupsGetOption("printer-is-accepting-jobs", destination->num_options, destination->options);
+  return accepting == nullptr || std::string_view(accepting) != "false";
 }
 
 }  // namespace quirevo

@@ -15,6 +15,8 @@ class CupsPrinterList : public PrinterList {
   // "name" or, for a destination instance, "name/instance" as lp and lpstat spell it; nothing
   // when no default is set or the server does not know it.
   std::optional<std::string> currentPrinterName() override;
+  // What the server says of the queue (printer-is-accepting-jobs): cupsreject makes it refuse.
+  bool acceptsJobs(const std::string& printer) override;
 };
 
 }  // namespace quirevo

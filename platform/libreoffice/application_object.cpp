@@ -16,6 +16,14 @@ ApplicationObject::~ApplicationObject() {
   session().end();
 }
 
+// The active workbook and the application itself are what the session holds; Quit of an office
+// that has gone has nothing left to end.
+Session::OfficeNeed ApplicationObject::needsOffice(std::string_view member) const {
+  return member == "ActiveWorkbook" || member == "Application" || member == "Quit"
+             ? Session::OfficeNeed::Optional
+             : Session::OfficeNeed::Needed;
+}
+
 Variant ApplicationObject::putDisplayAlerts(const BoundArguments& arguments) {
   session().setDisplayAlerts(arguments[0].booleanValue());
   return {};

@@ -12,6 +12,7 @@ class ApplicationObject final : public OfficeObject<spreadsheet::ApplicationServ
   ~ApplicationObject() override;
 
  private:
+  Session::OfficeNeed needsOffice(std::string_view member) const override;
   Variant putDisplayAlerts(const BoundArguments& arguments) override;
   Variant putVisible(const BoundArguments& arguments) override;
   Variant workbooks(const BoundArguments& arguments) override;

@@ -8,15 +8,18 @@
 
 #include <com/sun/star/document/MacroExecMode.hpp>
 #include <com/sun/star/document/UpdateDocMode.hpp>
+#include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/io/IOException.hpp>
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
 #include <com/sun/star/sheet/XSelectedSheetsSupplier.hpp>
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
+#include <rtl/ref.hxx>
 
 #include "platform/libreoffice/file_url.h"
 #include "platform/libreoffice/office_failure.h"
+#include "platform/libreoffice/password_question.h"
 #include "platform/libreoffice/uno_text.h"
 #include "supervision/activity.h"
 
@@ -45,40 +48,59 @@ void checkReadable(const std::string& fileName, Opening opening) {
 }
 
 // Documents are loaded as ordinary ones, never with "Hidden": the office (7.4) then leaves a
-// dangling event in a hidden view's form layer and aborts on a later sheet switch or close.
-// Without a display nothing is ever shown; with one, the session hides the window at once unless
-// the application is visible.
+// dangling event in a hidden view's form layer and aborts on a later sheet switch or close. A
+// frame that is given is closed with a document that fails to load, as the office closes a new
+// one of its own.
 css::uno::Reference<css::frame::XModel> load(
-    const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& url,
+    const LoadTarget& target, const std::string& url,
     const css::uno::Sequence<css::beans::PropertyValue>& arguments) {
-  return css::uno::Reference<css::frame::XModel>(
-      desktop->loadComponentFromURL(toUno(url), toUno("_blank"), 0, arguments),
-      css::uno::UNO_QUERY);
+  if (!target.frame.is()) {
+    return css::uno::Reference<css::frame::XModel>(
+        target.desktop->loadComponentFromURL(toUno(url), toUno("_blank"), 0, arguments),
+        css::uno::UNO_QUERY);
+  }
+  css::uno::Reference<css::frame::XModel> document;
+  try {
+    document.set(
+        css::uno::Reference<css::frame::XComponentLoader>(target.frame, css::uno::UNO_QUERY_THROW)
+            ->loadComponentFromURL(toUno(url), toUno("_self"), 0, arguments),
+        css::uno::UNO_QUERY);
+  } catch (const css::uno::Exception&) {
+    css::uno::Reference<css::util::XCloseable>(target.frame, css::uno::UNO_QUERY_THROW)
+        ->close(true);
+    throw;
+  }
+  if (!document.is()) {
+    css::uno::Reference<css::util::XCloseable>(target.frame, css::uno::UNO_QUERY_THROW)
+        ->close(true);
+  }
+  return document;
 }
 
 }  // namespace
 
-css::uno::Reference<css::frame::XModel> addWorkbook(
-    const css::uno::Reference<css::frame::XDesktop2>& desktop) {
-  const auto document = load(desktop, "private:factory/scalc", {});
+css::uno::Reference<css::frame::XModel> addWorkbook(const LoadTarget& target) {
+  const auto document = load(target, "private:factory/scalc", {});
   if (!document.is()) {
     throw refusal("LibreOffice could not create a new workbook");
   }
   return document;
 }
 
-css::uno::Reference<css::frame::XModel> openWorkbook(
-    const css::uno::Reference<css::frame::XDesktop2>& desktop, const std::string& fileName,
-    Opening opening) {
+css::uno::Reference<css::frame::XModel> openWorkbook(const LoadTarget& target,
+                                                     const std::string& fileName, Opening opening) {
   checkReadable(fileName, opening);
+  const rtl::Reference<PasswordQuestion> questions(new PasswordQuestion);
   const auto arguments = properties({
       property("ReadOnly", css::uno::Any(true)),
       property("MacroExecutionMode", css::uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
       property("UpdateDocMode", css::uno::Any(css::document::UpdateDocMode::NO_UPDATE)),
+      property("InteractionHandler",
+               css::uno::Any(css::uno::Reference<css::task::XInteractionHandler>(questions.get()))),
   });
   css::uno::Reference<css::frame::XModel> document;
   try {
-    document = load(desktop, fileUrlFor(fileName), arguments);
+    document = load(target, fileUrlFor(fileName), arguments);
   } catch (const css::lang::IllegalArgumentException&) {
     // What the office says when it finds no filter for the file.
   } catch (const css::io::IOException&) {
@@ -90,7 +112,9 @@ css::uno::Reference<css::frame::XModel> openWorkbook(
     document.clear();
   }
   if (!document.is()) {
-    throw cannotOpen(fileName, opening, "LibreOffice cannot read it as a workbook");
+    throw cannotOpen(fileName, opening,
+                     questions->asked() ? "it is protected by a password"
+                                        : "LibreOffice cannot read it as a workbook");
   }
   // The office applies the view settings that an Excel file carries (its selected sheets) at the
   // first question about the selection. Asked now, they cannot later undo the selection of a

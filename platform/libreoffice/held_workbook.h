@@ -11,6 +11,8 @@ namespace quirevo::office {
 struct HeldWorkbook : supervision::RecordedWorkbook {
   // Empty until it is loaded in the running office.
   css::uno::Reference<css::frame::XModel> document;
+  // Loaded where it can never be seen: it is loaded again to be shown.
+  bool unseen = false;
 };
 
 }  // namespace quirevo::office

@@ -17,6 +17,7 @@
 #include <com/sun/star/lang/DisposedException.hpp>
 
 #include "platform/libreoffice/file_url.h"
+#include "platform/libreoffice/leftovers.h"
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/office_profile.h"
 #include "platform/libreoffice/uno_text.h"
@@ -233,13 +234,11 @@ void Office::quit() {
   end();
 }
 
-// An office that was killed leaves its pipe behind, where the office always makes it.
+// An office that was killed, stopped or died leaves its pipe behind; by now the process has
+// ended, and one that quit has removed its pipe itself.
 void Office::removePipe() const {
-  if (process_ && process_->ended()) {
-    const std::string name = "OSL_PIPE_" + std::to_string(getuid()) + "_" + pipeName_;
-    std::error_code ignored;
-    std::filesystem::remove(std::filesystem::path("/tmp") / name, ignored);
-    std::filesystem::remove(std::filesystem::path("/var/tmp") / name, ignored);
+  if (process_) {
+    removeOfficePipe(pipeName_);
   }
 }
 

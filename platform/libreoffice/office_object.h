@@ -18,10 +18,17 @@ class OfficeObject : public Server {
 
   Variant invoke(DispId member, InvokeKind kind, std::span<const Variant> positional,
                  std::span<const NamedArgument> named) override {
-    return session_->request([&] { return Server::invoke(member, kind, positional, named); });
+    return session_->request([&] { return Server::invoke(member, kind, positional, named); },
+                             needsOffice(Server::members().table().signature(member).name));
   }
 
  protected:
+  // Members that keep to what the session holds need no office: with none running (it died or
+  // was stopped) they start none, so that Close after the office's death quits at once.
+  virtual Session::OfficeNeed needsOffice(std::string_view /*member*/) const {
+    return Session::OfficeNeed::Needed;
+  }
+
   Session& session() { return *session_; }
   const std::shared_ptr<Session>& sharedSession() const { return session_; }
 

@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <system_error>
 
 #include "automation/automation_error.h"
+#include "platform/libreoffice/leftovers.h"
 
 namespace quirevo::office {
 
@@ -16,12 +18,14 @@ PrivateFolder::PrivateFolder() {
   if (error) {
     base = "/tmp";
   }
-  std::string pattern = (base / "quirevo-office.XXXXXX").string();
+  removeLeftoversOfEarlierRuns(base);
+  std::string pattern = (base / (std::string(kPrivateFolderPrefix) + "XXXXXX")).string();
   if (mkdtemp(pattern.data()) == nullptr) {
     throw AutomationError("LibreOffice could not be started: no temporary folder in " +
                           base.string() + " (" + std::strerror(errno) + ")");
   }
   path_ = pattern;
+  std::ofstream(path_ / kOwnerMark) << thisRun() << '\n';
 }
 
 PrivateFolder::~PrivateFolder() {

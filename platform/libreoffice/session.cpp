@@ -8,6 +8,7 @@
 #include "platform/libreoffice/document_loader.h"
 #include "platform/libreoffice/office_failure.h"
 #include "platform/libreoffice/office_thread.h"
+#include "platform/printer_list.h"
 
 namespace quirevo::office {
 
@@ -33,21 +34,29 @@ Session::Session(const OfficeOptions& options, BusyWait& wait)
   runOnOffice([] {});
 }
 
-Variant Session::request(const std::function<Variant()>& run) {
+Variant Session::request(const std::function<Variant()>& run, OfficeNeed need) {
   if (ended_) {
     throw refusal(supervision::failures::hasQuit(kOfficeName));
   }
   doing(supervision::activities::waitingFor(kOfficeName));
   Variant result;
-  runOnOffice([&] { result = run(); });
+  runOnOffice([&] { result = run(); }, need);
   return result;
 }
 
-void Session::runOnOffice(const std::function<void()>& job) {
+bool Session::runningOffice() const {
+  return office_ && office_->running();
+}
+
+void Session::runOnOffice(const std::function<void()>& job, OfficeNeed need) {
   stopper_.rearm();
   try {
     thread_.run(
         [&] {
+          if (need == OfficeNeed::Optional && !runningOffice()) {
+            job();
+            return;
+          }
           const bool started = ensureOffice();
           office_->request([&] {
             if (started && record_.isVisible()) {
@@ -72,6 +81,7 @@ bool Session::ensureOffice() {
   if (office_ && office_->running()) {
     return false;
   }
+  unseenFrames_.reset();
   office_.reset();
   for (const auto& workbook : record_.workbooks()) {
     workbook->document.clear();
@@ -91,9 +101,10 @@ BusyWork Session::busyWork() {
   return {[this] { return activity_.sentence(); }, [this] { stopper_.stop(); }};
 }
 
+// A workbook opened or added becomes the active one, which is seen when the application is.
 std::shared_ptr<HeldWorkbook> Session::add() {
   auto workbook = std::make_shared<HeldWorkbook>();
-  load(*workbook);
+  load(*workbook, record_.isVisible());
   record_.hold(workbook);
   showWindows();
   return workbook;
@@ -102,7 +113,7 @@ std::shared_ptr<HeldWorkbook> Session::add() {
 std::shared_ptr<HeldWorkbook> Session::open(const std::string& file) {
   auto workbook = std::make_shared<HeldWorkbook>(HeldWorkbook{{file}, {}});
   doing(supervision::activities::opening(workbook->title()));
-  workbook->document = openWorkbook(office_->desktop(), file);
+  workbook->document = openWorkbook(targetFor(*workbook, record_.isVisible()), file);
   record_.hold(workbook);
   showWindows();
   return workbook;
@@ -112,18 +123,26 @@ std::shared_ptr<HeldWorkbook> Session::open(const std::string& file) {
 // the user already closed in the office's window is only forgotten.
 void Session::close(const std::shared_ptr<HeldWorkbook>& workbook) {
   doing(supervision::activities::closing(workbook->title()));
-  if (workbook->document.is()) {
-    try {
-      css::uno::Reference<css::util::XCloseable>(workbook->document, css::uno::UNO_QUERY_THROW)
-          ->close(true);
-    } catch (const css::lang::DisposedException& failure) {
-      if (office_->bridgeBroken(failure)) {
-        throw;
-      }
-    }
+  if (runningOffice()) {
+    closeDocument(*workbook);
   }
   record_.forget(workbook);
   showWindows();
+}
+
+void Session::closeDocument(HeldWorkbook& workbook) {
+  if (!workbook.document.is()) {
+    return;
+  }
+  try {
+    css::uno::Reference<css::util::XCloseable>(workbook.document, css::uno::UNO_QUERY_THROW)
+        ->close(true);
+  } catch (const css::lang::DisposedException& failure) {
+    if (office_->bridgeBroken(failure)) {
+      throw;
+    }
+  }
+  workbook.document.clear();
 }
 
 std::shared_ptr<HeldWorkbook> Session::active() const {
@@ -132,7 +151,7 @@ std::shared_ptr<HeldWorkbook> Session::active() const {
 
 css::uno::Reference<css::frame::XModel> Session::document(HeldWorkbook& workbook) {
   if (!workbook.document.is()) {
-    load(workbook);
+    load(workbook, record_.isVisible() && active().get() == &workbook);
     showWindows();
   }
   return workbook.document;
@@ -146,22 +165,41 @@ css::uno::Reference<css::frame::XModel> Session::openDocument(HeldWorkbook& work
 }
 
 // Loaded again from its file, or a new blank one in place of a blank one.
-void Session::load(HeldWorkbook& workbook) {
+void Session::load(HeldWorkbook& workbook, bool shown) {
   const std::string activity = activity_.get();
+  const LoadTarget target = targetFor(workbook, shown);
   if (workbook.file) {
     doing(supervision::activities::opening(workbook.title()));
-    workbook.document = openWorkbook(office_->desktop(), *workbook.file, Opening::Again);
+    workbook.document = openWorkbook(target, *workbook.file, Opening::Again);
   } else {
     doing(supervision::activities::creatingWorkbook());
-    workbook.document = addWorkbook(office_->desktop());
+    workbook.document = addWorkbook(target);
   }
   doing(activity);
 }
 
+// A workbook that is not to be seen is loaded where it never can be: the office shows a document's
+// window while it loads. Without a display there is nothing to see.
+LoadTarget Session::targetFor(HeldWorkbook& workbook, bool shown) {
+  workbook.unseen = office_->hasDisplay() && !shown;
+  if (!workbook.unseen) {
+    return {office_->desktop()};
+  }
+  if (!unseenFrames_) {
+    unseenFrames_ = std::make_unique<UnseenFrames>(office_->context(), office_->desktop());
+  }
+  return {office_->desktop(), unseenFrames_->create()};
+}
+
+// A workbook loaded where it cannot be seen is loaded again where it can.
 void Session::setVisible(bool visible) {
   record_.visible = visible;
   if (visible && active()) {
-    openDocument(*active());
+    HeldWorkbook& shown = *active();
+    if (shown.unseen) {
+      closeDocument(shown);
+    }
+    openDocument(shown);
   }
   showWindows();
 }
@@ -172,7 +210,7 @@ void Session::showWindows() {
   }
   const auto shown = active();
   for (const auto& workbook : record_.workbooks()) {
-    if (!workbook->document.is() || !stillOpen(*office_, workbook->document)) {
+    if (workbook->unseen || !workbook->document.is() || !stillOpen(*office_, workbook->document)) {
       continue;
     }
     const auto controller = workbook->document->getCurrentController();
@@ -183,8 +221,17 @@ void Session::showWindows() {
   }
 }
 
+void Session::checkAcceptsJobs(const std::string& printer) const {
+  if (options_.printers != nullptr && !options_.printers->acceptsJobs(printer)) {
+    throw refusal("The printer \"" + printer + "\" is not accepting jobs");
+  }
+}
+
 void Session::quit() {
-  office_->quit();
+  unseenFrames_.reset();
+  if (runningOffice()) {
+    office_->quit();
+  }
   ended_ = true;
 }
 

@@ -8,9 +8,11 @@
 
 #include "automation/variant.h"
 #include "platform/busy_wait.h"
+#include "platform/libreoffice/document_loader.h"
 #include "platform/libreoffice/held_workbook.h"
 #include "platform/libreoffice/office.h"
 #include "platform/libreoffice/office_stopper.h"
+#include "platform/libreoffice/unseen_frames.h"
 #include "supervision/activity.h"
 #include "supervision/application_record.h"
 #include "supervision/request_thread.h"
@@ -29,8 +31,13 @@ class Session {
   Session& operator=(const Session&) = delete;
 
   // Runs one request on the request thread, with a running office, and waits for it. A request
-  // the user stopped fails saying what was stopped; one after Quit or end() fails at once.
-  Variant request(const std::function<Variant()>& run);
+  // the user stopped fails saying what was stopped; one after Quit or end() fails at once. A
+  // request that may do without the office (OfficeNeed::Optional) gets none started for it when
+  // none runs; it asks runningOffice() and keeps to what the session holds.
+  enum class OfficeNeed { Needed, Optional };
+  Variant request(const std::function<Variant()>& run, OfficeNeed need = OfficeNeed::Needed);
+  // On the request thread: whether an office runs for the request.
+  bool runningOffice() const;
 
   // The rest is for requests, on the request thread.
 
@@ -55,21 +62,27 @@ class Session {
   void setVisible(bool visible);
   // Ends the office for good: every later request fails.
   void quit();
+  // Fails, naming the printer, when it refuses jobs.
+  void checkAcceptsJobs(const std::string& printer) const;
 
   // From the window's thread: the application object's end. The office goes with it, whoever
   // still holds a part of it.
   void end();
 
  private:
-  void runOnOffice(const std::function<void()>& job);
+  void runOnOffice(const std::function<void()>& job, OfficeNeed need = OfficeNeed::Needed);
   bool ensureOffice();
-  void load(HeldWorkbook& workbook);
+  void load(HeldWorkbook& workbook, bool shown);
+  LoadTarget targetFor(HeldWorkbook& workbook, bool shown);
+  void closeDocument(HeldWorkbook& workbook);
   void showWindows();
   BusyWork busyWork();
 
   OfficeOptions options_;
   OfficeStopper stopper_;
   std::unique_ptr<Office> office_;
+  // Of the running office; goes before it.
+  std::unique_ptr<UnseenFrames> unseenFrames_;
   bool ended_ = false;
   supervision::ApplicationRecord<HeldWorkbook> record_;
   supervision::Activity activity_;

@@ -31,6 +31,7 @@ Variant SheetObject::printOut(const BoundArguments& arguments) {
                                   arguments[kCopies].integerValue(),
                                   arguments[kCollate].booleanValue(),
                                   arguments[kActivePrinter].stringValue()};
+  session().checkAcceptsJobs(request.printer);
   session().doing(activities::readingSheetName(sheet_.number()));
   const auto& sheet = sheet_.sheet(session());
   session().doing(

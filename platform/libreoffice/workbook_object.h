@@ -13,6 +13,10 @@ class WorkbookObject final : public OfficeObject<spreadsheet::WorkbookServer> {
       : OfficeObject(std::move(session)), workbook_(std::move(workbook)) {}
 
  private:
+  // Closing a workbook of an office that has gone only forgets it.
+  Session::OfficeNeed needsOffice(std::string_view) const override {
+    return Session::OfficeNeed::Optional;
+  }
   Variant close(const BoundArguments& arguments) override;
   std::shared_ptr<HeldWorkbook> workbook_;
 };

@@ -27,14 +27,23 @@
 
 namespace {
 
+// The office asks the print server whether a printer takes jobs before it prints on it.
+void addOffice(quirevo::ComponentRegistry& components, quirevo::BusyWait& wait,
+               quirevo::PrinterList& printers) {
+  components.add("Excel.Application", [&wait, &printers] {
+    quirevo::OfficeOptions options;
+    options.printers = &printers;
+    return quirevo::createLibreOfficeApplication(wait, options);
+  });
+}
+
 int runCommandLine(const std::vector<std::string>& arguments) {
   quirevo::Interruption interruption;
   const quirevo::InterruptionSignals interruptingSignals(interruption);
   quirevo::InterruptibleWait wait(interruption);
   quirevo::CupsPrinterList printers;
   quirevo::ComponentRegistry components;
-  components.add("Excel.Application",
-                 [&wait] { return quirevo::createLibreOfficeApplication(wait); });
+  addOffice(components, wait, printers);
   quirevo::CommandPlatform platform{components, printers};
   quirevo::Console console{std::cout, std::cerr, isatty(STDERR_FILENO) == 1};
   return quirevo::runCommand(arguments, platform, console, interruption);
@@ -47,8 +56,7 @@ int runWindow(int argc, char** argv, const std::optional<std::string>& workbook)
   quirevo::CupsPrinterList printers;
   quirevo::QtBusyWait wait(desktop, quirevo::applicationTitle(desktop.executablePath()));
   quirevo::ComponentRegistry components;
-  components.add("Excel.Application",
-                 [&wait] { return quirevo::createLibreOfficeApplication(wait); });
+  addOffice(components, wait, printers);
   quirevo::LibXml2Parser xml;
   quirevo::Platform platform{components, printers, desktop, &xml};
   return quirevo::Quirevo(platform, workbook);

@@ -1,6 +1,7 @@
 // "quirevo list" and "quirevo print" as a shell runs them, against the real office and the private
 // PDF printer: what they print, the jobs that land, their exit statuses, and what is left behind.
 #include <signal.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -286,6 +287,59 @@ TEST_F(CommandLine, AnInterruptedBatchLeavesNothingAndLandsWhatItReported) {
   const Lines reported = linesOf(interrupted.out);
   EXPECT_LT(reported.size(), 9u) << "the batch was not printed to its end";
   ASSERT_NO_FATAL_FAILURE(expectJobsAsReported(reported, landed()));
+  expectNothingLeft();
+}
+
+// The private folder a run made in the temporary folder, once it has made one.
+std::filesystem::path privateFolderIn(const std::filesystem::path& temporary,
+                                      const QuirevoProcess& run,
+                                      const std::set<std::filesystem::path>& others = {}) {
+  for (int tries = 0; tries < 1000 && run.running(); ++tries) {
+    for (const auto& entry : std::filesystem::directory_iterator(temporary)) {
+      if (others.count(entry.path()) == 0 && std::filesystem::exists(entry.path() / "owner")) {
+        return entry.path();
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return {};
+}
+
+std::filesystem::path pipeOf(const std::filesystem::path& privateFolder) {
+  return "/tmp/OSL_PIPE_" + std::to_string(getuid()) + "_" + privateFolder.filename().string();
+}
+
+// A run killed outright leaves its office's folder and pipe; the next run removes them, but not
+// those of a run that still goes.
+TEST_F(CommandLine, WhatAKilledRunLeftIsRemovedByTheNextAndARunningOnesIsKept) {
+  const auto temporary = folder.path() / "shared-tmp";
+  QuirevoProcess killed({"list", "A.xlsx", "B.xlsx", "C.xlsx"}, runFolder(), temporary);
+  const auto leftover = privateFolderIn(temporary, killed);
+  ASSERT_FALSE(leftover.empty());
+  while (!std::filesystem::exists(pipeOf(leftover)) && killed.running()) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  killed.signal(SIGKILL);
+  killed.finish();
+  ASSERT_TRUE(std::filesystem::exists(leftover)) << "killed, the run removed nothing";
+  ASSERT_TRUE(std::filesystem::exists(pipeOf(leftover)));
+
+  // A long batch, so that it still goes while the next run starts and ends.
+  Strings batch = {"list"};
+  for (int round = 0; round < 6; ++round) {
+    batch.insert(batch.end(), {"A.xlsx", "B.xlsx", "C.xlsx"});
+  }
+  QuirevoProcess running(batch, runFolder(), temporary);
+  const auto kept = privateFolderIn(temporary, running, {leftover});
+  ASSERT_FALSE(kept.empty());
+  const Ended next = QuirevoProcess({"list", "A.xlsx"}, runFolder(), temporary).finish();
+  EXPECT_EQ(next.status, 0) << next.err;
+  EXPECT_FALSE(std::filesystem::exists(leftover)) << "the killed run's folder is removed";
+  EXPECT_FALSE(std::filesystem::exists(pipeOf(leftover))) << "and its pipe";
+  ASSERT_TRUE(running.running()) << "the batch outlived the next run";
+  EXPECT_TRUE(std::filesystem::exists(kept)) << "the folder of a run that still goes is kept";
+  EXPECT_EQ(running.finish().status, 0);
+  EXPECT_TRUE(std::filesystem::is_empty(temporary));
   expectNothingLeft();
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "automation/automation_error.h"
+#include "platform/cups/cups_printer_list.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_session.h"
 
@@ -25,7 +26,11 @@ const TestWorkbooks& books() {
 // One office for the whole suite: starting one takes seconds.
 class Component : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { session = std::make_unique<OfficeSession>(); }
+  static void SetUpTestSuite() {
+    OfficeOptions options;
+    options.printers = &queues;
+    session = std::make_unique<OfficeSession>(options);
+  }
   static void TearDownTestSuite() { session.reset(); }
 
   // The workbook as the only open one, as Edit1Change leaves it.
@@ -43,8 +48,10 @@ class Component : public ::testing::Test {
     return printer().jobsAfter(before);
   }
 
+  static CupsPrinterList queues;
   static std::unique_ptr<OfficeSession> session;
 };
+CupsPrinterList Component::queues;
 std::unique_ptr<OfficeSession> Component::session;
 
 bool shows(const std::string& page, const std::string& text) {
@@ -197,6 +204,25 @@ TEST_F(Component, OpeningAFolderOrAFileThatIsNoWorkbookFailsNamingIt) {
             "Cannot open \"" + text + "\": LibreOffice cannot read it as a workbook");
 }
 
+// A workbook that needs a password to open is named as such, not as one the office cannot read.
+TEST_F(Component, AWorkbookProtectedByAPasswordIsNamedAsSuch) {
+  for (const auto& file : {books().protectedXlsx(), books().protectedXls()}) {
+    EXPECT_EQ(failureOf([&] { session->open(file.string()); }),
+              "Cannot open \"" + file.string() + "\": it is protected by a password");
+  }
+}
+
+// Only a password to open stops a workbook: one whose sheets are protected opens and prints as
+// any other.
+TEST_F(Component, ProtectedSheetsOpenAndPrintAsUsual) {
+  openAlone(books().protectedSheets());
+  ASSERT_EQ(session->sheetCount(), 3);
+  EXPECT_EQ(session->sheetName(2), "Totals");
+  const auto jobs = printed(2, 1, 3, 1);
+  ASSERT_EQ(jobs.size(), 1u);
+  EXPECT_EQ(jobs[0].pages.size(), 3u);
+}
+
 TEST_F(Component, AFailedOpenLeavesNoWorkbookActive) {
   openAlone(books().layoutsXlsx());
   session->closeActive();
@@ -220,6 +246,26 @@ TEST_F(Component, AnUnknownPrinterFailsNamingItAndPrintsNothing) {
   EXPECT_EQ(failureOf([&] { session->printOut(1, 1, 1, 1, "No Such Printer"); }),
             "The printer \"No Such Printer\" does not exist");
   EXPECT_EQ(printer().lastJob(), before);
+}
+
+// The server is asked before the job is sent: a queue that refuses jobs is named as such and gets
+// none; a paused one takes them as ever, and they print once it is resumed.
+TEST_F(Component, AQueueRefusingJobsIsNamedAndAPausedOneTakesThem) {
+  const std::string queue = PrintServer::kPrinter;
+  openAlone(books().threeSheets());
+  const int before = printer().lastJob();
+  commandOutput("cupsreject " + queue);
+  const std::string refused = failureOf([&] { session->printOut(1, 1, 1, 1); });
+  commandOutput("cupsaccept " + queue);
+  EXPECT_EQ(refused, "The printer \"Quirevo-PDF\" is not accepting jobs");
+  EXPECT_EQ(printer().lastJob(), before);
+
+  commandOutput("cupsdisable " + queue);
+  const std::string paused = failureOf([&] { session->printOut(1, 1, 1, 1); });
+  commandOutput("cupsenable " + queue);
+  EXPECT_EQ(paused, "no error");
+  EXPECT_EQ(printer().jobsAfter(before).size(), 1u) << "the paused job prints once resumed";
+  EXPECT_EQ(printed(1, 1, 1, 1).size(), 1u) << "accepting again, the same print lands";
 }
 
 TEST_F(Component, TheActiveWorkbookIsTheLastOpenedOrAddedThatIsStillOpen) {

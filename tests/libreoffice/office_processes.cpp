@@ -62,6 +62,20 @@ std::vector<pid_t> officesOf(pid_t parent) {
   return children;
 }
 
+std::filesystem::path pipeFileOf(pid_t office) {
+  std::ifstream file("/proc/" + std::to_string(office) + "/cmdline");
+  const std::string commandLine((std::istreambuf_iterator<char>(file)),
+                                std::istreambuf_iterator<char>());
+  const std::string accept = "--accept=pipe,name=";
+  const auto start = commandLine.find(accept);
+  if (start == std::string::npos) {
+    return {};
+  }
+  const auto name = start + accept.size();
+  return "/tmp/OSL_PIPE_" + std::to_string(getuid()) + "_" +
+         commandLine.substr(name, commandLine.find(';', name) - name);
+}
+
 std::vector<pid_t> officesUsing(const std::filesystem::path& folder) {
   std::vector<pid_t> offices;
   for (const auto& entry : std::filesystem::directory_iterator("/proc")) {

@@ -12,6 +12,10 @@ namespace quirevo::testing {
 std::vector<pid_t> officeChildren();
 // The same for the offices another process started.
 std::vector<pid_t> officesOf(pid_t parent);
+// The file of the office's pipe, as its command line names the pipe ("--accept=pipe,name=N;...");
+// empty when there is no such process.
+std::filesystem::path pipeFileOf(pid_t office);
+
 // The office processes, whoever started them, whose command line names something in the folder
 // (their private profile there).
 std::vector<pid_t> officesUsing(const std::filesystem::path& folder);

@@ -1,12 +1,16 @@
-// "Preview" on a display (the suite runs under scripts/with-display): checking it shows the
-// office's window with the workbook, unchecking hides it again; the window comes back after the
+// "Preview" on a display (the suite runs under scripts/with-display): unchecked, nothing of the
+// office shows, however long a workbook loads; checking it shows the office's window with the
+// workbook, unchecking hides it again; the window comes back after the
 // office died or the user closed the workbook there, and the office never shows its Start Center.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <mutex>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -14,6 +18,7 @@
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
 #include "tests/libreoffice/office_window.h"
+#include "tests/libreoffice/test_workbooks.h"
 #include "tests/support/fake_platform.h"
 #include "ui/form.h"
 
@@ -80,6 +85,67 @@ std::string windowWithTitle(const std::string& title) {
     }
   }
   return "";
+}
+
+// The names of the windows shown on the display, as often as it can be asked, from the watch's
+// start to its end: the test program itself shows none.
+class ShownWindowsWatch {
+ public:
+  ShownWindowsWatch()
+      : thread_([this] {
+          while (!done_) {
+            std::istringstream ids(outputOrNothing("xdotool search --onlyvisible --name ."));
+            for (std::string id; ids >> id;) {
+              std::string name = outputOrNothing("xdotool getwindowname " + id);
+              std::lock_guard lock(mutex_);
+              names_.insert(name.substr(0, name.find('\n')));
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+          }
+        }) {}
+  ~ShownWindowsWatch() { end(); }
+  ShownWindowsWatch(const ShownWindowsWatch&) = delete;
+  ShownWindowsWatch& operator=(const ShownWindowsWatch&) = delete;
+
+  std::set<std::string> end() {
+    done_ = true;
+    if (thread_.joinable()) {
+      thread_.join();
+    }
+    std::lock_guard lock(mutex_);
+    return names_;
+  }
+
+ private:
+  std::atomic<bool> done_ = false;
+  std::mutex mutex_;
+  std::set<std::string> names_;
+  std::thread thread_;
+};
+
+// A workbook the office takes seconds to load, "Preview" unchecked: neither the office's window
+// nor its progress bar comes on the screen meanwhile. Checked afterwards, the workbook shows.
+TEST(Preview, NothingOfTheOfficeShowsWhileALargeWorkbookLoads) {
+  ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under scripts/with-display";
+  const auto file = OfficeEnvironment::workbooks().folder() / "large.xlsx";
+  writeLargeSheet(file, 200'000);
+  QuirevoOnLibreOffice quirevo;
+  std::chrono::steady_clock::duration loading{};
+  std::set<std::string> shown;
+  quirevo.desktop.script = [&](Form&) {
+    ShownWindowsWatch watch;
+    const auto start = std::chrono::steady_clock::now();
+    Form1->Edit1.userEdit(file.string());
+    loading = std::chrono::steady_clock::now() - start;
+    shown = watch.end();
+    Form1->CheckBox1.userClick();
+    EXPECT_TRUE(becomes(true, file.filename().string())) << "checking Preview shows it";
+    Form1->BitBtn2.userClick();
+  };
+  EXPECT_EQ(quirevo.run(), 0);
+  EXPECT_EQ(quirevo.desktop.messages, std::vector<ShownMessage>{});
+  EXPECT_GT(loading, std::chrono::seconds(1)) << "too fast a load to show anything";
+  EXPECT_EQ(shown, std::set<std::string>{});
 }
 
 TEST(Preview, ShowsTheOfficeWindowWithTheWorkbookAndHidesItAgain) {

@@ -25,12 +25,14 @@ std::string contents(const std::filesystem::path& file) {
 }  // namespace
 
 QuirevoProcess::QuirevoProcess(const std::vector<std::string>& arguments,
-                               const std::filesystem::path& folder)
+                               const std::filesystem::path& folder,
+                               const std::filesystem::path& temporaryFolder)
     : folder_(folder) {
-  std::filesystem::create_directories(folder_ / "tmp");
+  const auto temporary = temporaryFolder.empty() ? folder_ / "tmp" : temporaryFolder;
+  std::filesystem::create_directories(temporary);
   const std::string out = (folder_ / "out").string();
   const std::string err = (folder_ / "err").string();
-  const std::string tmp = (folder_ / "tmp").string();
+  const std::string tmp = temporary.string();
   std::vector<std::string> words = {QUIREVO_PROGRAM};
   words.insert(words.end(), arguments.begin(), arguments.end());
   pid_ = fork();

@@ -17,11 +17,12 @@ struct Ended {
 };
 
 // One run of the quirevo program as a shell starts it, with standard output and standard error
-// kept, and TMPDIR the test's own folder so that whatever the run leaves there can be seen. A run
-// still going when the object ends is killed.
+// kept in its folder, and TMPDIR the folder's "tmp" (or the one given) so that whatever the run
+// leaves there can be seen. A run still going when the object ends is killed.
 class QuirevoProcess {
  public:
-  QuirevoProcess(const std::vector<std::string>& arguments, const std::filesystem::path& folder);
+  QuirevoProcess(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
+                 const std::filesystem::path& temporaryFolder = {});
   ~QuirevoProcess();
   QuirevoProcess(const QuirevoProcess&) = delete;
   QuirevoProcess& operator=(const QuirevoProcess&) = delete;

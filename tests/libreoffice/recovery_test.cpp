@@ -5,12 +5,14 @@
 #include <signal.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
 #include "app/main_unit.h"
+#include "platform/libreoffice/leftovers.h"
 #include "platform/libreoffice/private_folder.h"
 #include "tests/libreoffice/office_environment.h"
 #include "tests/libreoffice/office_processes.h"
@@ -46,7 +48,11 @@ class Recovery : public ::testing::Test {
   }
   void TearDown() override {
     EXPECT_TRUE(officeChildren().empty()) << "an office process outlived its test";
-    EXPECT_TRUE(std::filesystem::is_empty(temporary_.path())) << "left in " << temporary_.path();
+    for (const auto& left : std::filesystem::directory_iterator(temporary_.path())) {
+      if (left.path().filename() != office::kOwnerMark) {  // the folder's own
+        ADD_FAILURE() << "left behind: " << left.path();
+      }
+    }
     if (previousTemporary_.empty()) {
       unsetenv("TMPDIR");
     } else {
@@ -94,9 +100,13 @@ TEST_F(Recovery, TheWorkbooksAreOpenedAgainTheActiveOneActiveAndABlankOneBlank) 
   session.open(threeSheets().file.string());
   session.add();
   session.open(OfficeEnvironment::workbooks().layoutsXlsx().file.string());
-  killAndWaitForTheEnd(theOffice());
+  const pid_t killed = theOffice();
+  const auto pipe = pipeFileOf(killed);
+  ASSERT_TRUE(std::filesystem::exists(pipe)) << pipe;
+  killAndWaitForTheEnd(killed);
 
   EXPECT_EQ(session.sheetName(1), "Breaks") << "the active workbook";
+  EXPECT_FALSE(std::filesystem::exists(pipe)) << "the dead office's pipe went with it";
   session.closeActive();
   EXPECT_EQ(session.sheetCount(), 1) << "the blank workbook";
   EXPECT_EQ(session.sheetName(1), "Sheet1");
@@ -179,6 +189,33 @@ TEST_F(WindowRecovery, KilledBetweenRequestsPrintLandsExactlyItsJobsWithoutAMess
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(desktop.messages, std::vector<ShownMessage>{});
   ASSERT_NO_FATAL_FAILURE(expectSheetsTwoToThreeTwice(jobs));
+}
+
+// Close after the office died quits at once: no office is started only to be ended.
+TEST_F(WindowRecovery, CloseAfterTheOfficeDiedStartsNoNewOne) {
+  std::size_t officesSeen = 0;
+  bool closed = false;
+  desktop.script = [&](Form& form) {
+    TForm1& window = *Form1;
+    window.Edit1.userEdit(threeSheets().file.string());
+    const pid_t killed = theOffice();
+    killAndWaitForTheEnd(killed);
+    // The killed one may still be there, ended but not yet reaped; any other is a new office.
+    wait.whenWaiting = [&] {
+      const auto offices = officeChildren();
+      officesSeen = std::max<std::size_t>(
+          officesSeen, std::count_if(offices.begin(), offices.end(),
+                                     [&](pid_t office) { return office != killed; }));
+    };
+    wait.shown.clear();  // starting the first office may have taken long enough
+    window.BitBtn2.userClick();
+    closed = form.closed();
+  };
+  EXPECT_EQ(run(), 0);
+  EXPECT_TRUE(closed) << "Close ended the program";
+  EXPECT_EQ(desktop.messages, std::vector<ShownMessage>{});
+  EXPECT_EQ(officesSeen, 0u) << "no office process while Close ran";
+  EXPECT_EQ(wait.shown, std::vector<std::string>{}) << "nothing long enough for the busy dialog";
 }
 
 TEST_F(WindowRecovery, KilledDuringAListingOneMessageThenTheNextChangeListsTheWorkbook) {

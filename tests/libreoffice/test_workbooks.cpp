@@ -2,10 +2,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <stdexcept>
 
+#include <com/sun/star/beans/NamedValue.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
@@ -14,6 +16,7 @@
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/sheet/XCellRangeAddressable.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/sheet/XPrintAreas.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
@@ -24,6 +27,7 @@
 #include <com/sun/star/table/XTableRows.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
+#include <com/sun/star/util/XProtectable.hpp>
 
 #include "platform/libreoffice/document_loader.h"
 #include "platform/libreoffice/file_url.h"
@@ -128,9 +132,60 @@ void setPlainA4(const uno::Reference<css::beans::XPropertySet>& style) {
   }
 }
 
+// How a saved file is protected, all with TestWorkbooks::kPassword.
+enum class Protection { None, ToOpen, Sheets };
+
+// A file a workbook is saved as.
+struct SavedAs {
+  std::filesystem::path file;
+  const char* filter;
+  Protection protection = Protection::None;
+};
+
+constexpr const char* kXlsx = "Calc MS Excel 2007 XML";
+constexpr const char* kXls = "MS Excel 97";
+
+// Saves the document as the file, protected as asked; the document itself is left as it was.
+void store(const uno::Reference<css::frame::XModel>& document, const SavedAs& saved) {
+  const std::string password = TestWorkbooks::kPassword;
+  std::vector<css::beans::PropertyValue> arguments{
+      property("FilterName", uno::Any(toUno(saved.filter)))};
+  const auto sheets =
+      as<css::container::XIndexAccess>(as<css::sheet::XSpreadsheetDocument>(document)->getSheets());
+  const auto protectSheets = [&](bool protect) {
+    for (sal_Int32 i = 0; i < sheets->getCount(); ++i) {
+      const auto sheet = as<css::util::XProtectable>(sheets->getByIndex(i));
+      protect ? sheet->protect(toUno(password)) : sheet->unprotect(toUno(password));
+    }
+  };
+  switch (saved.protection) {
+    case Protection::None:
+      break;
+    case Protection::ToOpen: {  // the xlsx filter takes its key apart, the xls one a password
+      const css::beans::NamedValue key[] = {{toUno("OOXPassword"), uno::Any(toUno(password))},
+                                            {toUno("CryptoType"), uno::Any(toUno("Standard"))}};
+      arguments.push_back(
+          saved.filter == std::string(kXlsx)
+              ? property("EncryptionData", uno::Any(uno::Sequence<css::beans::NamedValue>(key, 2)))
+              : property("Password", uno::Any(toUno(password))));
+      break;
+    }
+    case Protection::Sheets:
+      protectSheets(true);
+      break;
+  }
+  as<css::frame::XStorable>(document)->storeToURL(
+      toUno(office::fileUrlFor(saved.file.string())),
+      uno::Sequence<css::beans::PropertyValue>(arguments.data(),
+                                               static_cast<sal_Int32>(arguments.size())));
+  if (saved.protection == Protection::Sheets) {
+    protectSheets(false);
+  }
+}
+
 void makeWorkbook(office::Office& office, const std::vector<SheetRecipe>& recipes,
-                  const std::vector<std::pair<std::filesystem::path, const char*>>& files) {
-  const auto document = office::addWorkbook(office.desktop());
+                  const std::vector<SavedAs>& files) {
+  const auto document = office::addWorkbook({office.desktop()});
   const auto sheets = as<css::sheet::XSpreadsheetDocument>(document)->getSheets();
   const auto pageStyles = as<css::container::XNameContainer>(
       as<css::style::XStyleFamiliesSupplier>(document)->getStyleFamilies()->getByName(
@@ -156,10 +211,8 @@ void makeWorkbook(office::Office& office, const std::vector<SheetRecipe>& recipe
     SheetBuilder builder(sheet, style);
     recipes[i].build(builder);
   }
-  for (const auto& [file, filter] : files) {
-    as<css::frame::XStorable>(document)->storeToURL(
-        toUno(office::fileUrlFor(file.string())),
-        office::properties({property("FilterName", uno::Any(toUno(filter)))}));
+  for (const SavedAs& saved : files) {
+    store(document, saved);
   }
   as<css::util::XCloseable>(document)->close(true);
 }
@@ -230,15 +283,20 @@ TestWorkbooks::TestWorkbooks() {
   layoutsXlsx_ = {folder_ / "layouts.xlsx", layoutsOf(layoutRecipes())};
   layoutsXls_ = {folder_ / "layouts.xls", layoutsOf(layoutRecipes())};
   threeSheets_ = {folder_ / "three sheets.xlsx", layoutsOf(threeSheetRecipes())};
+  protectedXlsx_ = folder_ / "protected.xlsx";
+  protectedXls_ = folder_ / "protected.xls";
+  protectedSheets_ = {folder_ / "protected sheets.xlsx", layoutsOf(threeSheetRecipes())};
   notAWorkbook_ = folder_ / "notes.txt";
   std::ofstream(notAWorkbook_) << "Just a line of text.\n";
 
   office::Office office{OfficeOptions{}};
   office.request([&] {
-    makeWorkbook(
-        office, layoutRecipes(),
-        {{layoutsXlsx_.file, "Calc MS Excel 2007 XML"}, {layoutsXls_.file, "MS Excel 97"}});
-    makeWorkbook(office, threeSheetRecipes(), {{threeSheets_.file, "Calc MS Excel 2007 XML"}});
+    makeWorkbook(office, layoutRecipes(), {{layoutsXlsx_.file, kXlsx}, {layoutsXls_.file, kXls}});
+    makeWorkbook(office, threeSheetRecipes(),
+                 {{threeSheets_.file, kXlsx},
+                  {protectedXlsx_, kXlsx, Protection::ToOpen},
+                  {protectedXls_, kXls, Protection::ToOpen},
+                  {protectedSheets_.file, kXlsx, Protection::Sheets}});
   });
 }
 
@@ -255,6 +313,35 @@ void writeOnePageSheets(const std::filesystem::path& file, int count) {
   }
   office::Office office{OfficeOptions{}};
   office.request([&] { makeWorkbook(office, recipes, {{file, "Calc MS Excel 2007 XML"}}); });
+}
+
+void writeLargeSheet(const std::filesystem::path& file, int rows) {
+  constexpr int kColumns = 12;
+  constexpr int kRowsAtOnce = 10'000;
+  office::Office office{OfficeOptions{}};
+  office.request([&] {
+    const auto document = office::addWorkbook({office.desktop()});
+    const auto sheet = as<css::sheet::XSpreadsheet>(
+        as<css::container::XIndexAccess>(
+            as<css::sheet::XSpreadsheetDocument>(document)->getSheets())
+            ->getByIndex(0));
+    for (int first = 0; first < rows; first += kRowsAtOnce) {
+      const int count = std::min(kRowsAtOnce, rows - first);
+      uno::Sequence<uno::Sequence<uno::Any>> values(count);
+      for (int row = 0; row < count; ++row) {
+        uno::Sequence<uno::Any> line(kColumns);
+        for (int column = 0; column < kColumns; ++column) {
+          line.getArray()[column] <<= double((first + row) * kColumns + column);
+        }
+        values.getArray()[row] = line;
+      }
+      as<css::sheet::XCellRangeData>(
+          sheet->getCellRangeByPosition(0, first, kColumns - 1, first + count - 1))
+          ->setDataArray(values);
+    }
+    store(document, {file, kXlsx});
+    as<css::util::XCloseable>(document)->close(true);
+  });
 }
 
 std::vector<std::string> allTexts(const TestWorkbook& workbook) {

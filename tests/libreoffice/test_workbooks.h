@@ -35,6 +35,12 @@ class TestWorkbooks {
   const TestWorkbook& layoutsXls() const { return layoutsXls_; }
   // Three sheets of 1, 3 and 2 pages, as in the program's typical run.
   const TestWorkbook& threeSheets() const { return threeSheets_; }
+  // The three sheets saved with a password to open them (kPassword).
+  const std::filesystem::path& protectedXlsx() const { return protectedXlsx_; }
+  const std::filesystem::path& protectedXls() const { return protectedXls_; }
+  static constexpr const char* kPassword = "quirevo";
+  // The three sheets with every sheet protected by a password: it opens without one.
+  const TestWorkbook& protectedSheets() const { return protectedSheets_; }
   // A file that is no workbook.
   const std::filesystem::path& notAWorkbook() const { return notAWorkbook_; }
   const std::filesystem::path& folder() const { return folder_; }
@@ -44,12 +50,17 @@ class TestWorkbooks {
   TestWorkbook layoutsXlsx_;
   TestWorkbook layoutsXls_;
   TestWorkbook threeSheets_;
+  std::filesystem::path protectedXlsx_;
+  std::filesystem::path protectedXls_;
+  TestWorkbook protectedSheets_;
   std::filesystem::path notAWorkbook_;
 };
 
 // Writes an .xlsx of the given number of one-page sheets, "Sheet1" to "SheetN", with an office
 // of its own.
 void writeOnePageSheets(const std::filesystem::path& file, int count);
+// One sheet of numbers, twelve columns wide, that takes the office seconds to load.
+void writeLargeSheet(const std::filesystem::path& file, int rows);
 
 // Every text on any sheet of the workbook, printed or not.
 std::vector<std::string> allTexts(const TestWorkbook& workbook);

@@ -212,15 +212,18 @@ TEST_F(Component, AWorkbookProtectedByAPasswordIsNamedAsSuch) {
   }
 }
 
-// Only a password to open stops a workbook: one whose sheets are protected opens and prints as
-// any other.
-TEST_F(Component, ProtectedSheetsOpenAndPrintAsUsual) {
-  openAlone(books().protectedSheets());
-  ASSERT_EQ(session->sheetCount(), 3);
-  EXPECT_EQ(session->sheetName(2), "Totals");
-  const auto jobs = printed(2, 1, 3, 1);
-  ASSERT_EQ(jobs.size(), 1u);
-  EXPECT_EQ(jobs[0].pages.size(), 3u);
+// Only a password to open stops a workbook: one with a password to modify it, or with protected
+// sheets, opens and prints as any other.
+TEST_F(Component, OtherProtectionsOpenAndPrintAsUsual) {
+  for (const TestWorkbook* book : {&books().passwordToModify(), &books().protectedSheets()}) {
+    SCOPED_TRACE(book->file.string());
+    openAlone(*book);
+    ASSERT_EQ(session->sheetCount(), 3);
+    EXPECT_EQ(session->sheetName(2), "Totals");
+    const auto jobs = printed(2, 1, 3, 1);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].pages.size(), 3u);
+  }
 }
 
 TEST_F(Component, AFailedOpenLeavesNoWorkbookActive) {

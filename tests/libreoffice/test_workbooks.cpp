@@ -133,7 +133,7 @@ void setPlainA4(const uno::Reference<css::beans::XPropertySet>& style) {
 }
 
 // How a saved file is protected, all with TestWorkbooks::kPassword.
-enum class Protection { None, ToOpen, Sheets };
+enum class Protection { None, ToOpen, ToModify, Sheets };
 
 // A file a workbook is saved as.
 struct SavedAs {
@@ -144,6 +144,26 @@ struct SavedAs {
 
 constexpr const char* kXlsx = "Calc MS Excel 2007 XML";
 constexpr const char* kXls = "MS Excel 97";
+
+// The legacy Excel hash of a password to modify, the one the xlsx filter writes.
+sal_Int32 excelPasswordHash(const std::string& password) {
+  unsigned hash = 0;
+  for (auto c = password.rbegin(); c != password.rend(); ++c) {
+    hash = (((hash >> 14) & 1U) | ((hash << 1) & 0x7FFFU)) ^ static_cast<unsigned char>(*c);
+  }
+  hash = (((hash >> 14) & 1U) | ((hash << 1) & 0x7FFFU)) ^ 0xCE4BU ^ password.size();
+  return static_cast<sal_Int32>(hash);
+}
+
+// Whether the office, asked to open the file for editing, opens it for reading only: what it
+// does with a workbook that has a password to modify.
+bool opensForReadingOnly(office::Office& office, const std::filesystem::path& file) {
+  const auto document = office.desktop()->loadComponentFromURL(
+      toUno(office::fileUrlFor(file.string())), toUno("_blank"), 0, {});
+  const bool readOnly = as<css::frame::XStorable>(document)->isReadonly();
+  as<css::util::XCloseable>(document)->close(true);
+  return readOnly;
+}
 
 // Saves the document as the file, protected as asked; the document itself is left as it was.
 void store(const uno::Reference<css::frame::XModel>& document, const SavedAs& saved) {
@@ -170,6 +190,9 @@ void store(const uno::Reference<css::frame::XModel>& document, const SavedAs& sa
               : property("Password", uno::Any(toUno(password))));
       break;
     }
+    case Protection::ToModify:
+      arguments.push_back(property("ModifyPasswordInfo", uno::Any(excelPasswordHash(password))));
+      break;
     case Protection::Sheets:
       protectSheets(true);
       break;
@@ -285,6 +308,7 @@ TestWorkbooks::TestWorkbooks() {
   threeSheets_ = {folder_ / "three sheets.xlsx", layoutsOf(threeSheetRecipes())};
   protectedXlsx_ = folder_ / "protected.xlsx";
   protectedXls_ = folder_ / "protected.xls";
+  passwordToModify_ = {folder_ / "password to modify.xlsx", layoutsOf(threeSheetRecipes())};
   protectedSheets_ = {folder_ / "protected sheets.xlsx", layoutsOf(threeSheetRecipes())};
   notAWorkbook_ = folder_ / "notes.txt";
   std::ofstream(notAWorkbook_) << "Just a line of text.\n";
@@ -296,7 +320,13 @@ TestWorkbooks::TestWorkbooks() {
                  {{threeSheets_.file, kXlsx},
                   {protectedXlsx_, kXlsx, Protection::ToOpen},
                   {protectedXls_, kXls, Protection::ToOpen},
+                  {passwordToModify_.file, kXlsx, Protection::ToModify},
                   {protectedSheets_.file, kXlsx, Protection::Sheets}});
+    // Should the office write the file without its password to modify, the tests that open it
+    // would prove nothing.
+    if (!opensForReadingOnly(office, passwordToModify_.file)) {
+      throw std::runtime_error("the office saved a workbook without its password to modify");
+    }
   });
 }
 

@@ -39,7 +39,9 @@ class TestWorkbooks {
   const std::filesystem::path& protectedXlsx() const { return protectedXlsx_; }
   const std::filesystem::path& protectedXls() const { return protectedXls_; }
   static constexpr const char* kPassword = "quirevo";
-  // The three sheets with every sheet protected by a password: it opens without one.
+  // The three sheets with only a password to modify the file, and with every sheet protected
+  // by a password: both open without one.
+  const TestWorkbook& passwordToModify() const { return passwordToModify_; }
   const TestWorkbook& protectedSheets() const { return protectedSheets_; }
   // A file that is no workbook.
   const std::filesystem::path& notAWorkbook() const { return notAWorkbook_; }
@@ -52,6 +54,7 @@ class TestWorkbooks {
   TestWorkbook threeSheets_;
   std::filesystem::path protectedXlsx_;
   std::filesystem::path protectedXls_;
+  TestWorkbook passwordToModify_;
   TestWorkbook protectedSheets_;
   std::filesystem::path notAWorkbook_;
 };

@@ -124,7 +124,8 @@ class ShownWindowsWatch {
 };
 
 // A workbook the office takes seconds to load, "Preview" unchecked: neither the office's window
-// nor its progress bar comes on the screen meanwhile. Checked afterwards, the workbook shows.
+// nor its progress bar comes on the screen meanwhile, nor while it prints. Checked afterwards,
+// the workbook shows.
 TEST(Preview, NothingOfTheOfficeShowsWhileALargeWorkbookLoads) {
   ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run under scripts/with-display";
   const auto file = OfficeEnvironment::workbooks().folder() / "large.xlsx";
@@ -132,11 +133,15 @@ TEST(Preview, NothingOfTheOfficeShowsWhileALargeWorkbookLoads) {
   QuirevoOnLibreOffice quirevo;
   std::chrono::steady_clock::duration loading{};
   std::set<std::string> shown;
+  std::size_t printed = 0;
   quirevo.desktop.script = [&](Form&) {
     ShownWindowsWatch watch;
     const auto start = std::chrono::steady_clock::now();
     Form1->Edit1.userEdit(file.string());
     loading = std::chrono::steady_clock::now() - start;
+    const int before = OfficeEnvironment::printServer().lastJob();
+    Form1->BitBtn1.userClick();  // the first page of the sheet
+    printed = OfficeEnvironment::printServer().jobsAfter(before).size();
     shown = watch.end();
     Form1->CheckBox1.userClick();
     EXPECT_TRUE(becomes(true, file.filename().string())) << "checking Preview shows it";
@@ -145,6 +150,7 @@ TEST(Preview, NothingOfTheOfficeShowsWhileALargeWorkbookLoads) {
   EXPECT_EQ(quirevo.run(), 0);
   EXPECT_EQ(quirevo.desktop.messages, std::vector<ShownMessage>{});
   EXPECT_GT(loading, std::chrono::seconds(1)) << "too fast a load to show anything";
+  EXPECT_EQ(printed, 1u);
   EXPECT_EQ(shown, std::set<std::string>{});
 }
 

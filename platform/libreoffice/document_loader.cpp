@@ -54,25 +54,28 @@ void checkReadable(const std::string& fileName, Opening opening) {
 css::uno::Reference<css::frame::XModel> load(
     const LoadTarget& target, const std::string& url,
     const css::uno::Sequence<css::beans::PropertyValue>& arguments) {
-  if (!target.frame.is()) {
-    return css::uno::Reference<css::frame::XModel>(
-        target.desktop->loadComponentFromURL(toUno(url), toUno("_blank"), 0, arguments),
-        css::uno::UNO_QUERY);
-  }
+  const bool intoNewFrame = !target.frame.is();
+  const css::uno::Reference<css::frame::XComponentLoader> loader(
+      intoNewFrame ? css::uno::Reference<css::uno::XInterface>(target.desktop, css::uno::UNO_QUERY)
+                   : css::uno::Reference<css::uno::XInterface>(target.frame, css::uno::UNO_QUERY),
+      css::uno::UNO_QUERY_THROW);
+  const auto closeGivenFrame = [&] {
+    if (!intoNewFrame) {
+      css::uno::Reference<css::util::XCloseable>(target.frame, css::uno::UNO_QUERY_THROW)
+          ->close(true);
+    }
+  };
   css::uno::Reference<css::frame::XModel> document;
   try {
-    document.set(
-        css::uno::Reference<css::frame::XComponentLoader>(target.frame, css::uno::UNO_QUERY_THROW)
-            ->loadComponentFromURL(toUno(url), toUno("_self"), 0, arguments),
-        css::uno::UNO_QUERY);
+    document.set(loader->loadComponentFromURL(toUno(url), toUno(intoNewFrame ? "_blank" : "_self"),
+                                              0, arguments),
+                 css::uno::UNO_QUERY);
   } catch (const css::uno::Exception&) {
-    css::uno::Reference<css::util::XCloseable>(target.frame, css::uno::UNO_QUERY_THROW)
-        ->close(true);
+    closeGivenFrame();
     throw;
   }
   if (!document.is()) {
-    css::uno::Reference<css::util::XCloseable>(target.frame, css::uno::UNO_QUERY_THROW)
-        ->close(true);
+    closeGivenFrame();
   }
   return document;
 }
